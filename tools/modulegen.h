@@ -1,0 +1,2 @@
+// Generator of synthetic module folders (placeholder until the generator lands).
+#pragma once
