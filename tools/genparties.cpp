@@ -1,0 +1,143 @@
+// party_templates.txt and parties.txt: a head, a count line and the records, padded to a
+// line target for benchmarks, with every third record cut short when asked.
+#include "genfiles.h"
+#include "gennames.h"
+#include "gentext.h"
+
+#include <array>
+
+namespace mwgen {
+
+namespace {
+
+// The named personalities first, then numbers that have no name.
+constexpr std::array<int, 7> kPersonalities { 137, 7, 11, 312, 0, 256, 45 };
+
+bool cutShort(const ModuleSpec& spec, int k)
+{
+    return spec.shortLines && k % 3 == 1;
+}
+
+std::string displayName(const ModuleSpec& spec, int k, const std::string& name)
+{
+    return spec.latin1Names && k % 4 == 1 ? withLatin1Byte(name) : name;
+}
+
+// The first `count` single-space fields of a line, without a space after the last.
+std::string firstFields(const std::string& line, int count)
+{
+    size_t end = 0;
+    for (int i = 0; i < count && end != std::string::npos; ++i)
+        end = line.find(' ', end + (i > 0 ? 1 : 0));
+    return line.substr(0, end);
+}
+
+TemplateValues randomTemplate(Random& random, int k, const ModuleSpec& spec, const std::string& name)
+{
+    const int troops = countOf(spec.troops);
+    TemplateValues pt;
+    pt.id = "pt_" + identifierFor(name);
+    pt.name = displayName(spec, k, name);
+    static constexpr std::array<const char*, 4> kField2 { "0", "0", "64", "8" };
+    pt.field2 = kField2[static_cast<size_t>(random.between(0, 3))];
+    pt.menu = random.oneIn(3) ? random.between(1, 12) : 0;
+    pt.faction = random.between(0, countOf(spec.factions));
+    pt.personality = kPersonalities[static_cast<size_t>(k) % kPersonalities.size()];
+    if (troops > 1) {
+        const int filled = random.between(1, 6);
+        for (int s = 0; s < filled; ++s) {
+            MemberValues& m = pt.members[static_cast<size_t>(s)];
+            m.troop = random.between(1, troops - 1);
+            m.min = random.between(1, 10);
+            m.max = m.min + random.between(0, 20);
+            m.prisoner = random.oneIn(6);
+        }
+    }
+    return pt;
+}
+
+PartyValues randomParty(Random& random, int k, const ModuleSpec& spec, const std::string& name)
+{
+    PartyValues party;
+    party.id = "p_" + identifierFor(name);
+    party.name = displayName(spec, k, name);
+    static constexpr std::array<int, 5> kField5 { 0, 1, 64, 256, 260 };
+    party.field5 = kField5[static_cast<size_t>(random.between(0, 4))];
+    party.menu = random.oneIn(3) ? random.between(1, 12) : 0;
+    party.templateNumber = random.between(0, countOf(spec.templates) - 1);
+    party.faction = random.between(0, countOf(spec.factions));
+    party.tail.clear();
+    std::string field;
+    for (int f = 0; f < 3; ++f) {
+        field.clear();
+        appendNumber(field, random.between(0, 5));
+        party.tail.push_back(field);
+    }
+    for (int f = 0; f < 2; ++f) { // a position on the map
+        field.clear();
+        appendHundredths(field, random.between(-20000, 20000));
+        party.tail.push_back(field);
+    }
+    return party;
+}
+
+} // namespace
+
+std::string makeTemplates(const ModuleSpec& spec)
+{
+    int templates = countOf(spec.templates);
+    if (spec.templateLineTarget > 2 + templates)
+        templates = spec.templateLineTarget - 2;
+    Random random = randomFor(spec, 4);
+    NameMaker names(random);
+    TextOut out(spec, 64 + static_cast<size_t>(templates) * 120);
+
+    out.line("partytemplatesfile version 1");
+    std::string count;
+    appendNumber(count, templates);
+    out.line(count);
+    for (int k = 0; k < templates; ++k) {
+        const std::string line = templateLine(randomTemplate(random, k, spec, names.next()));
+        // A short template keeps only the six fields before its members.
+        out.line(cutShort(spec, k) ? firstFields(line, 6) : line);
+    }
+    return out.take();
+}
+
+std::string makeParties(const ModuleSpec& spec)
+{
+    int parties = countOf(spec.parties);
+    if (spec.partyLineTarget > 2 + 2 * parties)
+        parties = (spec.partyLineTarget - 2) / 2;
+    Random random = randomFor(spec, 5);
+    NameMaker names(random);
+    TextOut out(spec, 64 + static_cast<size_t>(parties) * 120);
+
+    out.line("partiesfile version 1");
+    std::string count;
+    appendNumber(count, parties);
+    out.line(count);
+    std::string second;
+    for (int k = 0; k < parties; ++k) {
+        const std::string line = partyLine(randomParty(random, k, spec, names.next()));
+        // A short party line ends after its menu field, before template and faction.
+        out.line(cutShort(spec, k) ? firstFields(line, 7) : line);
+        // The second line of a party: its members, as numbers.
+        second = "0.0";
+        const int stacks = random.between(1, 3);
+        for (int s = 0; s < stacks; ++s) {
+            second += ' ';
+            appendNumber(second, random.between(0, countOf(spec.troops)));
+            second += ' ';
+            appendNumber(second, random.between(1, 30));
+            second += " 0 0";
+        }
+        out.line(second);
+    }
+    // An odd target leaves one line over: an empty last line makes the count exact.
+    if (spec.partyLineTarget > 2 + 2 * parties)
+        out.line("");
+    return out.take();
+}
+
+} // namespace mwgen
