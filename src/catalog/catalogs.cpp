@@ -1,0 +1,109 @@
+// Entry texts of the item and faction catalogues, made from their files' lines.
+#include "catalog/catalogs.h"
+
+#include "core/fields.h"
+
+#include <limits>
+
+namespace mw {
+namespace {
+
+constexpr int kMaxNumber = std::numeric_limits<int16_t>::max();
+
+// The cut fields of a catalogue line that must name an identifier (field 1) and a
+// display name (field 2).
+std::vector<std::string_view> entryFields(std::string_view line, int lineNumber, const QString& file)
+{
+    auto fields = cutFields(line);
+    if (fields.size() < 3)
+        throw ModError(kErrSubscript,
+            QStringLiteral("Subscript out of range: line %1 of %2 has %3 fields, "
+                           "at least 3 are needed (identifier in field 1, name in field 2)")
+                .arg(lineNumber)
+                .arg(file)
+                .arg(static_cast<qulonglong>(fields.size())));
+    return fields;
+}
+
+void requireNumberInRange(int number, int lineNumber, const QString& file, const QString& what)
+{
+    if (number > kMaxNumber)
+        throw ModError(kErrOverflow,
+            QStringLiteral("Overflow: line %1 of %2 would be %3 number %4, above %5")
+                .arg(lineNumber)
+                .arg(file)
+                .arg(what)
+                .arg(number)
+                .arg(kMaxNumber));
+}
+
+// Runs `eachLine` over the lines in order; a failure ends the reading and is kept in
+// `read` together with the entries made before it.
+template <typename EachLine> void readCatalogLines(const LineArray& lines, CatalogRead& read, EachLine&& eachLine)
+{
+    try {
+        for (int k = 1; k <= lines.count(); ++k)
+            eachLine(k, std::string_view(lines.lines()[static_cast<size_t>(k - 1)]));
+    } catch (const ModError& error) {
+        read.error = error;
+    }
+}
+
+QString fixedFactionEntry(const QString& gameVersion, std::vector<Message>& messages)
+{
+    if (gameVersion == QStringLiteral("0.95x"))
+        return QStringLiteral("0 - No_Faction");
+    if (gameVersion != QStringLiteral("0.90x"))
+        messages.push_back({ QStringLiteral("unknown version ") + gameVersion
+                + QStringLiteral(", Varnholt version 0.90x will be used."),
+            MessageIcon::None });
+    return QStringLiteral("0 - Player_Faction");
+}
+
+} // namespace
+
+CatalogRead readItemCatalog(const LineArray& itemLines)
+{
+    const QString file = QStringLiteral("item_kinds1.txt");
+    CatalogRead read;
+    int n = 0;
+    readCatalogLines(itemLines, read, [&](int k, std::string_view line) {
+        if (!startsWith(line, " itm_"))
+            return;
+        // Item 0 stands for "no item" and gets no entry, so its line is not read.
+        if (n > 0) {
+            requireNumberInRange(n, k, file, QStringLiteral("item"));
+            const auto fields = entryFields(line, k, file);
+            read.entries << QString::number(n) + QStringLiteral(" - ") + decodeText(fields[2], itemLines.codec())
+                    + QStringLiteral("  (") + decodeText(fields[1], itemLines.codec()) + QLatin1Char(')');
+        }
+        ++n;
+    });
+    return read;
+}
+
+CatalogRead readFactionCatalog(const LineArray& factionLines, const QString& gameVersion)
+{
+    const QString file = QStringLiteral("factions.txt");
+    CatalogRead read;
+    read.entries << fixedFactionEntry(gameVersion, read.messages);
+    int n = 1;
+    readCatalogLines(factionLines, read, [&](int k, std::string_view line) {
+        if (!startsWith(line, "0 fac_"))
+            return;
+        requireNumberInRange(n, k, file, QStringLiteral("faction"));
+        const auto fields = entryFields(line, k, file);
+        read.entries << QString::number(n) + QStringLiteral(" - ") + decodeText(fields[2], factionLines.codec());
+        ++n;
+    });
+    return read;
+}
+
+QString itemNumberOfEntry(const QString& entry)
+{
+    if (entry.isEmpty())
+        return QStringLiteral("-1");
+    return entry.left(entry.indexOf(QStringLiteral(" - ")));
+}
+
+} // namespace mw
