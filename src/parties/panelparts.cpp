@@ -1,0 +1,74 @@
+// Construction of the party panels' common controls.
+#include "parties/panelparts.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QStringListModel>
+
+namespace mw {
+
+QGroupBox* captionedGroup(const QString& caption, const QString& name, QWidget* parent)
+{
+    auto* group = new QGroupBox(caption, parent);
+    group->setObjectName(name);
+    return group;
+}
+
+QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("lbl") + buddy->objectName().mid(3));
+    label->setBuddy(buddy);
+    return label;
+}
+
+QListView* recordList(QStringListModel& model, const QString& name, const QString& label, QWidget* parent)
+{
+    auto* list = namedControl(new QListView(parent), name, label);
+    list->setModel(&model);
+    list->setUniformItemSizes(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The entries name records; they change only through Update.
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return list;
+}
+
+QComboBox* sharedCombo(QStringListModel& model, const QString& name, const QString& label, QWidget* parent)
+{
+    auto* combo = namedControl(new QComboBox(parent), name, label);
+    combo->setEditable(false);
+    combo->setModel(&model);
+    // Measuring every entry for the size hint costs about a second with thousands of them.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(20);
+    if (auto* view = qobject_cast<QListView*>(combo->view()))
+        view->setUniformItemSizes(true);
+    return combo;
+}
+
+QLineEdit* numberBox(const QString& name, const QString& label, QWidget* parent)
+{
+    auto* box = namedControl(new QLineEdit(parent), name, label);
+    box->setAlignment(Qt::AlignCenter);
+    return box;
+}
+
+void replaceText(QLineEdit* box, const QString& text)
+{
+    if (box->text() != text)
+        box->setText(text);
+}
+
+int selectedRow(const QListView* list)
+{
+    const QModelIndex current = list->currentIndex();
+    if (!current.isValid() || !list->selectionModel()->isSelected(current))
+        return -1;
+    return current.row();
+}
+
+} // namespace mw

@@ -1,0 +1,45 @@
+// Building blocks shared by the two party panels: named controls, the record lists and the
+// combos that show a shared list model.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QStringListModel;
+
+namespace mw {
+
+// Gives a control its objectName and, as its accessible name, its visible label.
+template <typename W> W* namedControl(W* widget, const QString& name, const QString& label)
+{
+    widget->setObjectName(name);
+    widget->setAccessibleName(label);
+    return widget;
+}
+
+QGroupBox* captionedGroup(const QString& caption, const QString& name, QWidget* parent);
+
+// A label for `buddy`, named after it ("lblPTID" for "txtPTID").
+QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent);
+
+// A read-only list of record entries on a shared model, one entry selectable at a time.
+QListView* recordList(QStringListModel& model, const QString& name, const QString& label, QWidget* parent);
+
+// A choice-only combo on a shared model that stays fast with thousands of entries.
+QComboBox* sharedCombo(QStringListModel& model, const QString& name, const QString& label, QWidget* parent);
+
+// A single-line box whose text is centred, for numbers.
+QLineEdit* numberBox(const QString& name, const QString& label, QWidget* parent);
+
+// Sets a box's text only when it changes, so that an untouched box keeps its undo history.
+void replaceText(QLineEdit* box, const QString& text);
+
+// The selected entry of a record list, or -1 when none is.
+int selectedRow(const QListView* list);
+
+} // namespace mw

@@ -1,0 +1,50 @@
+// Rebuilding a template line from what the template panel shows.
+#pragma once
+
+#include "core/linearray.h"
+#include "core/modulestate.h"
+#include "parties/templatedisplay.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace mw {
+
+struct MemberInput {
+    int troop = 0; // selected entry of cmbPTTroops: 0 "no troop", -1 nothing selected
+    QString min;
+    QString max;
+    bool prisoner = false;
+};
+
+struct TemplateInput {
+    QString id;
+    QString name;
+    QString menu;
+    int faction = -1; // selected entry of cmbPTFactions
+    QString personality; // text of cmbPTPersonality
+    // The detail controls, read only for the Custom personality.
+    QString courage;
+    QString aggressiveness;
+    bool banditness = false;
+    std::array<MemberInput, kMemberSlots> members;
+};
+
+struct TemplateUpdate {
+    std::optional<QString> refusal; // when set, the template must be left alone and nothing else is filled
+    QString entry; // the new text of list entry k
+    std::string line; // the new line k + 3
+    std::vector<Message> messages; // shown before the confirmation
+};
+
+// The new line of template `k`: identifier, name, the old field 2, menu, faction,
+// personality, then six member entries ("-1" for a slot without a troop), each field
+// followed by one space. Nothing else of the old line survives. A line that is not a
+// template line or a box text the file cannot store gives a refusal; a line with too few
+// fields is an error.
+TemplateUpdate rebuildTemplate(const LineArray& lines, int k, const TemplateInput& input);
+
+} // namespace mw
