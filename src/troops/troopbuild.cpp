@@ -1,0 +1,246 @@
+// The troop record rebuild: checks first, then the new record lines and entry texts.
+#include "troops/troopbuild.h"
+
+#include "catalog/catalogs.h"
+#include "codec/hexcodec.h"
+#include "core/errors.h"
+#include "core/fields.h"
+#include "core/numbers.h"
+#include "troops/troopfile.h"
+#include "troops/troopformat.h"
+
+namespace mw {
+namespace {
+
+const QString kFile = QString::fromLatin1(kTroopsFile);
+const QString kNotUpdated = QStringLiteral("; the troop was not updated.");
+
+Message refusal(const QString& text)
+{
+    return { text + kNotUpdated, MessageIcon::Warning };
+}
+
+bool isSkillValue(const QString& text)
+{
+    static const QStringList kValues { "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10" };
+    return kValues.contains(text);
+}
+
+// A flag word this rebuild can carry without losing bits: plain digits, at most 2^31 - 1.
+std::optional<uint32_t> storableFlagWord(std::string_view text)
+{
+    if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    uint64_t value = 0;
+    for (char c : text)
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    if (value > 2147483647u)
+        return std::nullopt;
+    return static_cast<uint32_t>(value);
+}
+
+uint32_t withBit(uint32_t word, uint32_t bit, bool on)
+{
+    return on ? word | bit : word & ~bit;
+}
+
+uint32_t panelFlagWord(uint32_t word, const TroopPanelValues& values)
+{
+    word = withBit(word, kFemaleBit, values.gender == 1);
+    word = withBit(word, kUndeadBit, values.gender == 2);
+    for (size_t k = 0; k < kFlagBoxes.size(); ++k)
+        word = withBit(word, kFlagBoxes[k].bit, values.flagStates[k] == 1); // a greyed box clears its bit
+    return word;
+}
+
+// Encodes the panel's texts in the file's encoding; the first text that does not fit
+// names its box in the refusal.
+class Encoder {
+public:
+    explicit Encoder(TextCodec codec)
+        : codec_(codec)
+    {
+    }
+
+    std::string operator()(const QString& text, std::string_view caption)
+    {
+        auto bytes = encodeText(text, codec_);
+        if (bytes)
+            return std::move(*bytes);
+        if (!failedBox_)
+            failedBox_ = QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
+        return {};
+    }
+
+    std::optional<Message> refusalMessage() const
+    {
+        if (!failedBox_)
+            return std::nullopt;
+        return refusal(QStringLiteral("The text in %1 holds a character that %2 cannot store in its encoding")
+                           .arg(*failedBox_, kFile));
+    }
+
+private:
+    TextCodec codec_;
+    std::optional<QString> failedBox_;
+};
+
+std::string joined(const std::string& lead, const std::vector<std::string>& texts)
+{
+    return lead + joinFields(texts);
+}
+
+// The bytes Hex2Dec reads from part of a face text: characters that are not ASCII count
+// as 0 like any other non-digit.
+std::string faceHalf(const QString& face, qsizetype from)
+{
+    std::string hex;
+    for (QChar ch : face.mid(from, 16))
+        hex += ch.unicode() < 0x80 ? static_cast<char>(ch.unicode()) : '0';
+    return toDecimalText(hexToDecimal(hex).value_or(0));
+}
+
+// How many "trp_" lines come before line `line`: the troop number of a record there.
+int troopLinesBefore(const LineArray& lines, int line)
+{
+    const auto& all = lines.lines();
+    int troops = 0;
+    for (size_t k = 0; k + 1 < static_cast<size_t>(line); ++k) {
+        if (startsWith(all[k], "trp_"))
+            ++troops;
+    }
+    return troops;
+}
+
+} // namespace
+
+std::string inventoryLine(const std::vector<std::string>& itemNumbers)
+{
+    std::string line = "  ";
+    for (const auto& number : itemNumbers)
+        line += number + " 0 ";
+    for (size_t slot = itemNumbers.size(); slot < static_cast<size_t>(kMaxInventory); ++slot)
+        line += "-1 0 ";
+    return line;
+}
+
+std::string skillLine(const std::array<QString, 23>& skills)
+{
+    std::array<std::string, 5> words;
+    words.fill("00000000");
+    for (size_t k = 0; k < kSkillBoxes.size(); ++k) {
+        const QString& text = skills[k];
+        const char digit = text == QStringLiteral("10") ? 'A'
+            : text.isEmpty()                            ? '0'
+                                                        : static_cast<char>(text[0].unicode());
+        words[static_cast<size_t>(kSkillBoxes[k].word)][static_cast<size_t>(kSkillBoxes[k].digit - 1)] = digit;
+    }
+    std::string line;
+    for (const auto& word : words)
+        line += toDecimalText(hexToDecimal(word).value_or(0)) + ' ';
+    return line + '0';
+}
+
+std::string faceLine(const QString& face1, const QString& face2)
+{
+    std::string line = "  ";
+    for (const QString* face : { &face1, &face2 })
+        line += faceHalf(*face, 2) + ' ' + faceHalf(*face, 18) + ' ';
+    return line;
+}
+
+TroopRebuild rebuildTroop(
+    const TroopPanelValues& values, const LineArray& lines, int index, int linesPerTroop, const QString& gameVersion)
+{
+    TroopRebuild result;
+    if (values.inventory.size() > kMaxInventory) {
+        result.refusal = Message { QStringLiteral("ERROR: you cannot have more than 64 items, please remove some!"),
+            MessageIcon::None };
+        return result;
+    }
+
+    const int start = recordStart(index, linesPerTroop);
+    const std::string& first = lines.at(start, kFile);
+    if (!startsWith(first, "trp_")) {
+        result.refusal = refusal(QStringLiteral("The record of troop %1 should begin at line %2 of %3, but that line "
+                                                "does not begin with \"trp_\"")
+                                     .arg(index)
+                                     .arg(start)
+                                     .arg(kFile));
+        return result;
+    }
+    // In a file of irregular records the line may begin another troop's record: writing
+    // there would overwrite that troop.
+    const int troopThere = troopLinesBefore(lines, start);
+    if (troopThere != index) {
+        result.refusal = refusal(QStringLiteral("The record of troop %1 should begin at line %2 of %3, but that line "
+                                                "begins the record of troop %4")
+                                     .arg(index)
+                                     .arg(start)
+                                     .arg(kFile)
+                                     .arg(troopThere));
+        return result;
+    }
+    const bool writesFaces = gameVersion == QStringLiteral("0.90x");
+    lines.at(start + (writesFaces ? 5 : 4), kFile); // the whole record must lie within the file
+
+    const auto fields = cutFields(first);
+    if (fields.size() < 6)
+        throw ModError(kErrSubscript,
+            QStringLiteral("Subscript out of range: line %1 of %2 has %3 fields, field %4 "
+                           "was asked for")
+                .arg(start)
+                .arg(kFile)
+                .arg(fields.size())
+                .arg(fields.size() < 4 ? 3 : fields.size()));
+    const auto flags = storableFlagWord(fields[3]);
+    if (!flags) {
+        result.refusal = refusal(QStringLiteral("The flag word %1 (field 3 of line %2 of %3) is not a whole number "
+                                                "from 0 to 2147483647")
+                                     .arg(quoteForError(fields[3]))
+                                     .arg(start)
+                                     .arg(kFile));
+        return result;
+    }
+    for (size_t k = 0; k < kSkillBoxes.size(); ++k) {
+        if (!isSkillValue(values.skills[k])) {
+            result.refusal = refusal(QStringLiteral("Skill value in %1 must be a whole number from 0 to 10")
+                                         .arg(QString::fromLatin1(kSkillBoxes[k].caption.data(),
+                                             static_cast<qsizetype>(kSkillBoxes[k].caption.size()))));
+            return result;
+        }
+    }
+
+    Encoder encode(lines.codec());
+    const std::string flagText = std::to_string(panelFlagWord(*flags, values));
+    const std::string line1 = joinFields({ encode(values.id, "Troop ID"), encode(values.name1, "Single"),
+        encode(values.name2, "Multiple"), flagText, std::string(fields[4]), std::string(fields[5]),
+        std::to_string(values.faction), std::to_string(values.upgradeA), std::to_string(values.upgradeB) });
+    std::vector<std::string> itemNumbers;
+    for (const QString& entry : values.inventory)
+        itemNumbers.push_back(encode(itemNumberOfEntry(entry), "Items"));
+    std::vector<std::string> attributes;
+    for (size_t k = 0; k < values.attributes.size(); ++k)
+        attributes.push_back(encode(values.attributes[k], kAttributeBoxes[k].caption));
+    std::vector<std::string> proficiencies;
+    for (size_t k = 0; k < values.proficiencies.size(); ++k)
+        proficiencies.push_back(encode(values.proficiencies[k], kProficiencyBoxes[k].caption));
+    if (auto message = encode.refusalMessage()) {
+        result.refusal = std::move(message);
+        return result;
+    }
+
+    result.lines
+        = { { start, line1 }, { start + 1, inventoryLine(itemNumbers) }, { start + 2, joined("  ", attributes) },
+              { start + 3, joined(" ", proficiencies) }, { start + 4, skillLine(values.skills) } };
+    if (writesFaces)
+        result.lines.push_back({ start + 5, faceLine(values.face1, values.face2) });
+    result.troopEntry = troopEntryText(index, values.name1, values.id);
+    result.upgradeEntry = upgradeEntryText(index, values.name1);
+    result.confirmation = { QStringLiteral("Information on ") + values.name1 + QStringLiteral(" (") + values.id
+            + QStringLiteral(") has been updated."),
+        MessageIcon::None };
+    return result;
+}
+
+} // namespace mw

@@ -1,0 +1,203 @@
+// Cutting one troop record into the values of the troop panel.
+#include "troops/troopview.h"
+
+#include "codec/hexcodec.h"
+#include "core/fields.h"
+#include "core/numbers.h"
+#include "troops/troopformat.h"
+
+namespace mw {
+namespace {
+
+const QString kFile = QString::fromLatin1(kTroopsFile);
+
+// One record line cut into fields, with errors that name the line and field.
+class RecordLine {
+public:
+    RecordLine(const LineArray& lines, int lineNumber)
+        : number_(lineNumber)
+        , fields_(cutFields(lines.at(lineNumber, kFile)))
+        , codec_(lines.codec())
+    {
+    }
+
+    size_t size() const { return fields_.size(); }
+
+    std::string_view field(size_t i) const
+    {
+        if (i >= fields_.size())
+            throw ModError(kErrSubscript,
+                QStringLiteral("Subscript out of range: line %1 of %2 has %3 fields, field %4 "
+                               "was asked for")
+                    .arg(number_)
+                    .arg(kFile)
+                    .arg(fields_.size())
+                    .arg(i));
+        return fields_[i];
+    }
+
+    QString text(size_t i) const { return decodeText(field(i), codec_); }
+    QString where(size_t i) const { return QStringLiteral("field %1 of line %2 of %3").arg(i).arg(number_).arg(kFile); }
+
+private:
+    int number_;
+    std::vector<std::string_view> fields_;
+    TextCodec codec_;
+};
+
+// A combo position read from a field: -1 (no selection) up to the combo's last entry.
+int comboPosition(const RecordLine& line, size_t i, int entries, const QString& listName)
+{
+    const int position = toInt16(line.field(i), line.where(i));
+    if (position < -1 || position >= entries)
+        throw ModError(kErrSubscript,
+            QStringLiteral("Subscript out of range: %1 %2 (%3) is not in the %1 list, which "
+                           "has %4 entries")
+                .arg(listName)
+                .arg(position)
+                .arg(line.where(i))
+                .arg(entries));
+    return position;
+}
+
+int32_t flagWord(const RecordLine& line)
+{
+    const int32_t word = toInt32(line.field(3), line.where(3));
+    if (word < 0)
+        throw ModError(kErrOverflow,
+            QStringLiteral("Overflow: %1 is outside 0..2147483647 (%2)")
+                .arg(quoteForError(line.field(3)), line.where(3)));
+    return word;
+}
+
+int flagState(int32_t word, uint32_t bit, std::vector<Message>& messages)
+{
+    FlagCheck check = checkTroopFlag(word, bit);
+    messages.insert(messages.end(), check.messages.begin(), check.messages.end());
+    return check.result == "1" ? 1 : check.result == "2" ? 2 : 0;
+}
+
+void showNamesAndFlags(const LineArray& lines, int start, const CatalogSizes& sizes, TroopView& view)
+{
+    const RecordLine line(lines, start);
+    view.id = line.text(0);
+    view.name1 = line.text(1);
+    view.name2 = line.text(2);
+    view.faction = comboPosition(line, 6, sizes.factions, QStringLiteral("faction"));
+    view.upgradeA = comboPosition(line, 7, sizes.upgrades, QStringLiteral("upgrade"));
+    view.upgradeB = comboPosition(line, 8, sizes.upgrades, QStringLiteral("upgrade"));
+
+    const int32_t word = flagWord(line);
+    if (flagState(word, kFemaleBit, view.messages) == 1)
+        view.gender = 1;
+    else if (flagState(word, kUndeadBit, view.messages) != 1)
+        view.gender = 0;
+    else
+        view.gender = 2;
+    std::array<int, 15> states {};
+    for (size_t k = 0; k < kFlagBoxes.size(); ++k)
+        states[k] = flagState(word, kFlagBoxes[k].bit, view.messages);
+    view.flagStates = states;
+}
+
+void showInventory(const LineArray& lines, int lineNumber, const CatalogSizes& sizes, TroopView& view)
+{
+    view.items.emplace();
+    const RecordLine line(lines, lineNumber);
+    QString missing;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const std::string_view field = line.field(i);
+        if (field.empty())
+            continue;
+        const int32_t item = toInt32(field, line.where(i));
+        if (item <= 0)
+            continue;
+        if (item <= sizes.items)
+            view.items->push_back(item);
+        else
+            missing += QLatin1Char(' ') + line.text(i);
+    }
+    if (!missing.isEmpty())
+        view.messages.push_back({ QStringLiteral("Warning: The following items were not found in the items file and "
+                                                 "will be removed:\r\n")
+                + QString(15, QLatin1Char(' ')) + missing,
+            MessageIcon::None });
+}
+
+void showSkills(const RecordLine& line, TroopView& view)
+{
+    for (int word = 0; word < 5; ++word) {
+        const auto index = static_cast<size_t>(word);
+        const std::string hex = decimalToHex8(line.field(index), line.where(index));
+        for (size_t k = 0; k < kSkillBoxes.size(); ++k) {
+            if (kSkillBoxes[k].word != word)
+                continue;
+            const char digit = hex[static_cast<size_t>(kSkillBoxes[k].digit - 1)];
+            view.skills[k] = digit == 'A' ? QStringLiteral("10") : QString(QLatin1Char(digit));
+        }
+    }
+}
+
+// "0x" and 32 lower-case hex digits from a face code's two decimal halves.
+QString faceCode(const RecordLine& line, size_t highField)
+{
+    QString code = QStringLiteral("0x");
+    for (size_t i = highField; i <= highField + 1; ++i) {
+        const std::string padded = std::string(16, '0') + decimalToHexAll(line.field(i), line.where(i));
+        code += QString::fromLatin1(padded.substr(padded.size() - 16)).toLower();
+    }
+    return code;
+}
+
+void showFaces(const LineArray& lines, int lineNumber, const QString& gameVersion, TroopView& view)
+{
+    if (gameVersion == QStringLiteral("0.90x")) {
+        const RecordLine line(lines, lineNumber);
+        view.face1 = faceCode(line, 2);
+        view.face2 = faceCode(line, 4);
+        return;
+    }
+    view.face1 = QString::fromLatin1(kFacesNotAvailable);
+    view.face2 = view.face1;
+    if (gameVersion != QStringLiteral("0.95x"))
+        view.messages.push_back({ QStringLiteral("unknown Varnholt version ") + gameVersion, MessageIcon::Warning });
+}
+
+} // namespace
+
+TroopView viewTroop(
+    const LineArray& lines, int index, int linesPerTroop, const QString& gameVersion, const CatalogSizes& sizes)
+{
+    TroopView view;
+    if (sizes.items == 0) {
+        view.messages.push_back(
+            { QStringLiteral("No items found, please make sure a item_kinds1.txt file exists in the folder."),
+                MessageIcon::Critical });
+        return view;
+    }
+    if (sizes.factions == 0) {
+        view.messages.push_back(
+            { QStringLiteral("No factions found, please make sure a factions.txt file exists in the folder."),
+                MessageIcon::Critical });
+        return view;
+    }
+    try {
+        const int start = recordStart(index, linesPerTroop);
+        showNamesAndFlags(lines, start, sizes, view);
+        showInventory(lines, start + 1, sizes, view);
+
+        const RecordLine attributes(lines, start + 2);
+        for (size_t k = 0; k < view.attributes.size(); ++k)
+            view.attributes[k] = attributes.text(k + 2);
+        const RecordLine proficiencies(lines, start + 3);
+        for (size_t k = 0; k < view.proficiencies.size(); ++k)
+            view.proficiencies[k] = proficiencies.text(k + 1);
+        showSkills(RecordLine(lines, start + 4), view);
+        showFaces(lines, start + 5, gameVersion, view);
+    } catch (const ModError& error) {
+        view.error = error;
+    }
+    return view;
+}
+
+} // namespace mw

@@ -1,0 +1,60 @@
+// Hand-made troops.txt contents for the troop tests: records in the layout the rebuild
+// writes, with invented names.
+#pragma once
+
+#include "core/linearray.h"
+
+#include <string>
+#include <vector>
+
+namespace mw::test {
+
+struct TroopRecord {
+    std::string id = "trp_footman";
+    std::string name = "Footman";
+    std::string plural = "Footmen";
+    std::string flags = "0";
+    std::string faction = "1";
+    std::string upgradeA = "0";
+    std::string upgradeB = "0";
+    std::string inventory = "  3 0 1 0 -1 0";
+    std::string attributes = "  7 8 9 10 4";
+    std::string proficiencies = " 40 41 42 43 44 45 46";
+    std::string skills = "0 0 0 0 0 0";
+    std::string faces = "  0 1 0 0 "; // 0.90x: seven fields
+    std::string facesNew = "  11 12 13 14 15 16 17 18 "; // 0.95x: eleven fields
+};
+
+inline std::string firstLine(const TroopRecord& r)
+{
+    return r.id + " " + r.name + " " + r.plural + " " + r.flags + " 77 88 " + r.faction + " " + r.upgradeA + " "
+        + r.upgradeB;
+}
+
+// A troops.txt of `records`, each `linesPerTroop` (6 or 7) lines long.
+inline LineArray troopFile(const std::vector<TroopRecord>& records, bool newVersion = false, int linesPerTroop = 7,
+    TextCodec codec = TextCodec::Utf8)
+{
+    std::vector<std::string> lines { "troopsfile version 2", std::to_string(records.size()) + " " };
+    for (const auto& r : records) {
+        for (const auto& line :
+            { firstLine(r), r.inventory, r.attributes, r.proficiencies, r.skills, newVersion ? r.facesNew : r.faces })
+            lines.push_back(line);
+        if (linesPerTroop == 7)
+            lines.push_back("");
+    }
+    return LineArray(std::move(lines), codec);
+}
+
+// Records named trp_t0, trp_t1, ... "Troop0", "Troop1", ...
+inline std::vector<TroopRecord> numberedTroops(int count)
+{
+    std::vector<TroopRecord> records(static_cast<size_t>(count));
+    for (int k = 0; k < count; ++k) {
+        records[static_cast<size_t>(k)].id = "trp_t" + std::to_string(k);
+        records[static_cast<size_t>(k)].name = "Troop" + std::to_string(k);
+    }
+    return records;
+}
+
+} // namespace mw::test
