@@ -1,0 +1,48 @@
+// The window's own texts and the messages of the folder load and Save, built from plain
+// values so they can be checked without a window.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+namespace mw {
+
+inline const QString kWindowCaption = QStringLiteral("Varnholt - Unofficial Musterwright v1.4");
+inline const QString kTitleLabel = QStringLiteral("Varnholt - Unofficial Musterwright");
+inline const QString kBrowseTitle = QStringLiteral("Select a Varnholt module folder to modify:");
+
+inline const QString kChooseInstructions = QStringLiteral("Instructions");
+inline const QString kChooseParties = QStringLiteral("parties.txt");
+inline const QString kChooseTemplates = QStringLiteral("party_templates.txt");
+inline const QString kChooseTroops = QStringLiteral("troops.txt");
+
+// The five module files in the order they are read and reported.
+inline const std::array<QString, 5> kModuleFiles = {
+    QStringLiteral("troops.txt"), QStringLiteral("item_kinds1.txt"), QStringLiteral("factions.txt"),
+    QStringLiteral("party_templates.txt"), QStringLiteral("parties.txt"),
+};
+
+QString instructionsText();
+
+// "Unable to open the following files in <folder>" and one line per failed file.
+// `failed[i]` is true when the reader of kModuleFiles[i] returned 1.
+QString missingFilesMessage(const QString& folder, const std::array<bool, 5>& failed);
+
+// The Save summary; a writer that failed gives an empty result and so an empty line.
+QString saveSummaryMessage(const QString& folder, const QString& troops, const QString& templates,
+                           const QString& parties);
+
+// "troops.txt (123 lines)"
+QString writerResult(const QString& fileName, int lines);
+
+// The web addresses of the Websites group and the credit lines: our own.
+inline const QString kOfficialSite = QStringLiteral("https://musterwright.example.org/");
+inline const QString kForumSite = QStringLiteral("https://musterwright.example.org/forum/");
+inline const QString kDownloadSite = QStringLiteral("https://musterwright.example.org/download/");
+inline const QStringList kCreditLines = {
+    QStringLiteral("- Musterwright: a troop, party and party template editor for Varnholt modules"),
+    QStringLiteral("- Made by the Musterwright team; free to use, share and improve"),
+};
+
+} // namespace mw
