@@ -51,7 +51,7 @@ int main(int argc, char** argv)
     mw::frmMusterwright window(messages, chooser);
     dialogs.setParent(&window);
     window.Read_Musterwright_INI();
-    window.resize(1180, 800);
+    window.resize(1280, 800);
 
     const QStringList args = parser.positionalArguments();
     if (!args.isEmpty()) {

@@ -260,7 +260,7 @@ void TroopPanel::buildLayout()
     auto* troopList = group(QStringLiteral("Troop List"), QStringLiteral("fraTroopList"));
     auto* listLayout = new QVBoxLayout(troopList);
     listLayout->addWidget(ListTroops);
-    ListTroops->setMinimumWidth(ListTroops->fontMetrics().horizontalAdvance(QString(22, u'x')));
+    ListTroops->setMinimumWidth(ListTroops->fontMetrics().horizontalAdvance(QString(30, u'x')));
 
     auto* names = group(QStringLiteral("Names"), QStringLiteral("fraNames"));
     auto* namesForm = new QFormLayout(names);
@@ -345,7 +345,7 @@ void TroopPanel::buildLayout()
 
     auto* panel = new QHBoxLayout(this);
     panel->setContentsMargins(0, 0, 0, 0);
-    panel->addWidget(troopList, 2);
+    panel->addWidget(troopList, 3);
     panel->addLayout(troopColumn);
     panel->addLayout(numbersColumn);
     panel->addLayout(itemsColumn, 3);

@@ -300,3 +300,33 @@ TEST_F(WindowTest, SettingsFileSetsTheDefaultFolder)
     EXPECT_EQ(window->txtFolder->text(), "/mods/last" + sep);
     EXPECT_TRUE(recorder.shown.empty());
 }
+
+TEST_F(WindowTest, ASecondFolderReplacesEveryList)
+{
+    mwgen::ModuleSpec first;
+    first.version = "0.95x";
+    first.troops = 20;
+    first.items = 50;
+    first.factions = 8;
+    first.templates = 9;
+    first.parties = 9;
+    browseTo(makeModule("first", first));
+    const auto& l = window->lists();
+    EXPECT_EQ(l.factionEntries.data(l.factionEntries.index(0)).toString(), "0 - No_Faction");
+    EXPECT_FALSE(window->frmTroops->txtFace1->isEnabled());
+
+    browseTo(makeModule("second")); // 12 troops, 30 items, 5 factions, 6 templates, 6 parties, 0.90x
+    EXPECT_TRUE(recorder.shown.empty()) << recorder.texts().join('|').toStdString();
+    EXPECT_EQ(window->state().GameVersion, "0.90x");
+    EXPECT_TRUE(window->frmTroops->txtFace1->isEnabled());
+    const std::vector<std::pair<const QStringListModel*, int>> counts = {
+        {&l.troopEntries, 12}, {&l.memberEntries, 12}, {&l.upgradeEntries, 12},  {&l.itemEntries, 29},
+        {&l.factionEntries, 6}, {&l.templateEntries, 6}, {&l.partyEntries, 6},
+    };
+    for (const auto& [model, rows] : counts)
+        EXPECT_EQ(model->rowCount(), rows);
+    EXPECT_EQ(l.factionEntries.data(l.factionEntries.index(0)).toString(), "0 - Player_Faction");
+    EXPECT_EQ(l.memberEntries.data(l.memberEntries.index(0)).toString(), "0 - None");
+    EXPECT_EQ(window->frmParty_Templates->cmbPTTroops[5]->count(), 12);
+    EXPECT_EQ(window->frmParties->cmbPTemplates->count(), 6);
+}
