@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -53,6 +52,8 @@ int main(int argc, char** argv)
     window.Read_Musterwright_INI();
     window.resize(1280, 800);
 
+    // Shown first, so that a message of the load has its window behind it.
+    window.show();
     const QStringList args = parser.positionalArguments();
     if (!args.isEmpty()) {
         const QString folder = QDir::toNativeSeparators(QFileInfo(args.first()).absoluteFilePath());
@@ -63,7 +64,6 @@ int main(int argc, char** argv)
     if (parser.isSet(record))
         mw::selectRecord(window, parser.value(record).toInt());
 
-    window.show();
     if (shooting) {
         QApplication::processEvents();
         const QString file = parser.value(screenshot);
