@@ -63,18 +63,39 @@ void frmMusterwright::loadFolder(const QString& folder)
     messages_.show(missingFilesMessage(txtFolder->text(), failed), MessageIcon::Critical);
 }
 
+namespace {
+
+// One reader over the folder's file `name`: 1 when the file is missing or reading it failed
+// (the failure is reported), 0 when `read` got through the whole file.
+template <typename Read>
+int readModuleFile(MessageService& messages, const QString& folder, const QString& name, Read&& read)
+{
+    const QString path = folder + name;
+    if (!fileExists(path))
+        return 1;
+    return runReported(messages, [&] { read(readLines(path)); }) ? 0 : 1;
+}
+
+// Shows what a reader collected, then stops on its failure.
+template <typename Result>
+void finishRead(MessageService& messages, const Result& read)
+{
+    if constexpr (requires { read.messages; })
+        showAll(messages, read.messages);
+    if (read.error)
+        throw *read.error;
+}
+
+} // namespace
+
 int frmMusterwright::Read_Troops()
 {
     lists_.troopEntries.setStringList({});
     lists_.memberEntries.setStringList({});
     lists_.upgradeEntries.setStringList({});
-    const QString path = txtFolder->text() + QStringLiteral("troops.txt");
-    if (!fileExists(path))
-        return 1;
-    int result = 1;
-    runReported(messages_, [&] {
-        state_.TroopLines = readLines(path);
-        TroopFileRead read = readTroopFile(state_.TroopLines, state_.LinesPerTroop);
+    return readModuleFile(messages_, txtFolder->text(), QStringLiteral("troops.txt"), [&](LineArray lines) {
+        state_.TroopLines = std::move(lines);
+        const TroopFileRead read = readTroopFile(state_.TroopLines, state_.LinesPerTroop);
         if (read.gameVersion) {
             state_.GameVersion = *read.gameVersion;
             frmTroops->setFaceBoxesEnabled(state_.GameVersion == QStringLiteral("0.90x"));
@@ -86,85 +107,50 @@ int frmMusterwright::Read_Troops()
         lists_.upgradeEntries.setStringList(read.upgradeEntries);
         if (read.summaryRow)
             state_.TroopLines.set(2, *read.summaryRow, QStringLiteral("troops.txt"));
-        showAll(messages_, read.messages);
-        if (read.error)
-            throw *read.error;
-        result = 0;
+        finishRead(messages_, read);
     });
-    return result;
 }
 
 int frmMusterwright::Read_Items()
 {
     lists_.itemEntries.setStringList({});
-    const QString path = txtFolder->text() + QStringLiteral("item_kinds1.txt");
-    if (!fileExists(path))
-        return 1;
-    int result = 1;
-    runReported(messages_, [&] {
-        const CatalogRead read = readItemCatalog(readLines(path));
+    return readModuleFile(messages_, txtFolder->text(), QStringLiteral("item_kinds1.txt"), [&](const LineArray& lines) {
+        const CatalogRead read = readItemCatalog(lines);
         lists_.itemEntries.setStringList(read.entries);
-        showAll(messages_, read.messages);
-        if (read.error)
-            throw *read.error;
-        result = 0;
+        finishRead(messages_, read);
     });
-    return result;
 }
 
 int frmMusterwright::Read_Factions()
 {
     lists_.factionEntries.setStringList({});
-    const QString path = txtFolder->text() + QStringLiteral("factions.txt");
-    if (!fileExists(path))
-        return 1;
-    int result = 1;
-    runReported(messages_, [&] {
-        const LineArray lines = readLines(path);
+    return readModuleFile(messages_, txtFolder->text(), QStringLiteral("factions.txt"), [&](const LineArray& lines) {
         const CatalogRead read = readFactionCatalog(lines, state_.GameVersion);
-        showAll(messages_, read.messages);
         lists_.factionEntries.setStringList(read.entries);
-        if (read.error)
-            throw *read.error;
-        result = 0;
+        finishRead(messages_, read);
     });
-    return result;
 }
 
 int frmMusterwright::Read_Party_Templates()
 {
     lists_.templateEntries.setStringList({});
-    const QString path = txtFolder->text() + QStringLiteral("party_templates.txt");
-    if (!fileExists(path))
-        return 1;
-    int result = 1;
-    runReported(messages_, [&] {
-        state_.PTLines = readLines(path);
+    return readModuleFile(messages_, txtFolder->text(), QStringLiteral("party_templates.txt"), [&](LineArray lines) {
+        state_.PTLines = std::move(lines);
         const TemplateFileRead read = readTemplateFile(state_.PTLines);
         lists_.templateEntries.setStringList(read.entries);
-        if (read.error)
-            throw *read.error;
-        result = 0;
+        finishRead(messages_, read);
     });
-    return result;
 }
 
 int frmMusterwright::Read_Parties()
 {
     lists_.partyEntries.setStringList({});
-    const QString path = txtFolder->text() + QStringLiteral("parties.txt");
-    if (!fileExists(path))
-        return 1;
-    int result = 1;
-    runReported(messages_, [&] {
-        state_.PartyLines = readLines(path);
+    return readModuleFile(messages_, txtFolder->text(), QStringLiteral("parties.txt"), [&](LineArray lines) {
+        state_.PartyLines = std::move(lines);
         const PartyFileRead read = readPartyFile(state_.PartyLines);
         lists_.partyEntries.setStringList(read.entries);
-        if (read.error)
-            throw *read.error;
-        result = 0;
+        finishRead(messages_, read);
     });
-    return result;
 }
 
 void frmMusterwright::Read_Musterwright_INI()
