@@ -1,14 +1,16 @@
-// Line arrays written in a test (two header lines, then the given lines), and readable
-// failure output for texts and messages.
+// Line arrays written in a test (two header lines, then the given lines), error texts, and
+// readable failure output for texts, messages and member slots.
 #pragma once
 
+#include "core/errors.h"
 #include "core/linearray.h"
 #include "core/modulestate.h"
+#include "parties/templatedisplay.h"
 
 #include <QString>
-#include <ostream>
-
 #include <initializer_list>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,11 @@ inline LineArray withHeader(std::initializer_list<std::string> records, TextCode
     std::vector<std::string> lines = { "fileformat 1", "12" };
     lines.insert(lines.end(), records.begin(), records.end());
     return LineArray(std::move(lines), codec);
+}
+
+inline QString errorText(const std::optional<ModError>& error)
+{
+    return error ? errorReportText(*error) : QString();
 }
 
 } // namespace mw::test
@@ -33,6 +40,12 @@ namespace mw {
 inline void PrintTo(const Message& message, std::ostream* out)
 {
     *out << "{\"" << message.text.toStdString() << "\", icon " << static_cast<int>(message.icon) << "}";
+}
+
+inline void PrintTo(const MemberSlot& slot, std::ostream* out)
+{
+    *out << "{" << slot.troop << " " << slot.min.toStdString() << " " << slot.max.toStdString() << " " << slot.prisoner
+         << "}";
 }
 
 } // namespace mw

@@ -10,26 +10,12 @@
 namespace mw::test {
 
 struct TroopRecord {
-    std::string id = "trp_footman";
-    std::string name = "Footman";
-    std::string plural = "Footmen";
-    std::string flags = "0";
-    std::string faction = "1";
-    std::string upgradeA = "0";
-    std::string upgradeB = "0";
-    std::string inventory = "  3 0 1 0 -1 0";
-    std::string attributes = "  7 8 9 10 4";
-    std::string proficiencies = " 40 41 42 43 44 45 46";
+    std::string id = "trp_footman", name = "Footman", plural = "Footmen", flags = "0";
+    std::string faction = "1", upgradeA = "0", upgradeB = "0";
+    std::string inventory = "  3 0 1 0 -1 0", attributes = "  7 8 9 10 4", proficiencies = " 40 41 42 43 44 45 46";
     std::string skills = "0 0 0 0 0 0";
-    std::string faces = "  0 1 0 0 "; // 0.90x: seven fields
-    std::string facesNew = "  11 12 13 14 15 16 17 18 "; // 0.95x: eleven fields
+    std::string faces = "  0 1 0 0 "; // 0.90x: seven fields (0.95x files get eleven)
 };
-
-inline std::string firstLine(const TroopRecord& r)
-{
-    return r.id + " " + r.name + " " + r.plural + " " + r.flags + " 77 88 " + r.faction + " " + r.upgradeA + " "
-        + r.upgradeB;
-}
 
 // A troops.txt of `records`, each `linesPerTroop` (6 or 7) lines long.
 inline LineArray troopFile(const std::vector<TroopRecord>& records, bool newVersion = false, int linesPerTroop = 7,
@@ -37,8 +23,10 @@ inline LineArray troopFile(const std::vector<TroopRecord>& records, bool newVers
 {
     std::vector<std::string> lines { "troopsfile version 2", std::to_string(records.size()) + " " };
     for (const auto& r : records) {
-        for (const auto& line :
-            { firstLine(r), r.inventory, r.attributes, r.proficiencies, r.skills, newVersion ? r.facesNew : r.faces })
+        lines.push_back(r.id + " " + r.name + " " + r.plural + " " + r.flags + " 77 88 " + r.faction + " " + r.upgradeA
+            + " " + r.upgradeB);
+        for (const auto& line : { r.inventory, r.attributes, r.proficiencies, r.skills,
+                 newVersion ? "  11 12 13 14 15 16 17 18 " : r.faces })
             lines.push_back(line);
         if (linesPerTroop == 7)
             lines.push_back("");
@@ -50,11 +38,17 @@ inline LineArray troopFile(const std::vector<TroopRecord>& records, bool newVers
 inline std::vector<TroopRecord> numberedTroops(int count)
 {
     std::vector<TroopRecord> records(static_cast<size_t>(count));
-    for (int k = 0; k < count; ++k) {
-        records[static_cast<size_t>(k)].id = "trp_t" + std::to_string(k);
-        records[static_cast<size_t>(k)].name = "Troop" + std::to_string(k);
+    for (size_t k = 0; k < records.size(); ++k) {
+        records[k].id = "trp_t" + std::to_string(k);
+        records[k].name = "Troop" + std::to_string(k);
     }
     return records;
+}
+
+inline LineArray withLine(LineArray file, int line, std::string text)
+{
+    file.set(line, std::move(text), "troops.txt");
+    return file;
 }
 
 } // namespace mw::test
