@@ -11,22 +11,6 @@ QString fieldPlace(int field, int lineNumber, const QString& fileName)
     return QStringLiteral("field %1 of line %2 of %3").arg(field).arg(lineNumber).arg(fileName);
 }
 
-std::string_view fieldAt(
-    const std::vector<std::string_view>& fields, int index, int lineNumber, const QString& fileName)
-{
-    if (index < 0 || static_cast<size_t>(index) >= fields.size()) {
-        const int count = static_cast<int>(fields.size());
-        throw ModError(kErrSubscript,
-            QStringLiteral("Subscript out of range: line %1 of %2 has %3 field%4, field %5 was asked for")
-                .arg(lineNumber)
-                .arg(fileName)
-                .arg(count)
-                .arg(count == 1 ? QString() : QStringLiteral("s"))
-                .arg(index));
-    }
-    return fields[static_cast<size_t>(index)];
-}
-
 int choiceIndexAt(const std::vector<std::string_view>& fields, int index, int count, const QString& listName,
     int lineNumber, const QString& fileName)
 {

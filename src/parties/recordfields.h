@@ -2,6 +2,8 @@
 // line and the file.
 #pragma once
 
+#include "core/fields.h"
+
 #include <QString>
 #include <string_view>
 #include <vector>
@@ -10,10 +12,6 @@ namespace mw {
 
 // "field 4 of line 5 of party_templates.txt"
 QString fieldPlace(int field, int lineNumber, const QString& fileName);
-
-// Field `index` of a cut line. A line with too few fields is a subscript error.
-std::string_view fieldAt(
-    const std::vector<std::string_view>& fields, int index, int lineNumber, const QString& fileName);
 
 // A position in a choice list read from a field as a 16-bit whole number: -1 (nothing
 // selected) up to count - 1. A position without an entry is a subscript error naming

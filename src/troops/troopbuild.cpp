@@ -185,14 +185,7 @@ TroopRebuild rebuildTroop(
     lines.at(start + (writesFaces ? 5 : 4), kFile); // the whole record must lie within the file
 
     const auto fields = cutFields(first);
-    if (fields.size() < 6)
-        throw ModError(kErrSubscript,
-            QStringLiteral("Subscript out of range: line %1 of %2 has %3 fields, field %4 "
-                           "was asked for")
-                .arg(start)
-                .arg(kFile)
-                .arg(fields.size())
-                .arg(fields.size() < 4 ? 3 : fields.size()));
+    fieldAt(fields, 5, start, kFile); // fields 3 to 5 are read or kept
     const auto flags = storableFlagWord(fields[3]);
     if (!flags) {
         result.refusal = refusal(QStringLiteral("The flag word %1 (field 3 of line %2 of %3) is not a whole number "

@@ -23,18 +23,7 @@ public:
 
     size_t size() const { return fields_.size(); }
 
-    std::string_view field(size_t i) const
-    {
-        if (i >= fields_.size())
-            throw ModError(kErrSubscript,
-                QStringLiteral("Subscript out of range: line %1 of %2 has %3 fields, field %4 "
-                               "was asked for")
-                    .arg(number_)
-                    .arg(kFile)
-                    .arg(fields_.size())
-                    .arg(i));
-        return fields_[i];
-    }
+    std::string_view field(size_t i) const { return fieldAt(fields_, static_cast<int>(i), number_, kFile); }
 
     QString text(size_t i) const { return decodeText(field(i), codec_); }
     QString where(size_t i) const { return QStringLiteral("field %1 of line %2 of %3").arg(i).arg(number_).arg(kFile); }
