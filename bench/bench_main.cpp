@@ -81,15 +81,15 @@ int main(int argc, char** argv)
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
 
     QTemporaryDir tmp;
-    mwgen::ModuleSpec spec;
-    spec.troops = 4680;
-    spec.linesPerTroop = 7;
-    spec.items = 5000;
-    spec.factions = 60;
-    spec.templateLineTarget = 32767;
-    spec.partyLineTarget = 32767;
+    mwgen::ModuleSpec plan;
+    plan.troops = 4680;
+    plan.linesPerTroop = 7;
+    plan.items = 5000;
+    plan.factions = 60;
+    plan.templateLineTarget = 32767;
+    plan.partyLineTarget = 32767;
     const std::string folderPath = tmp.filePath("limits").toStdString();
-    if (!mwgen::writeModule(mwgen::generateModule(spec), folderPath)) {
+    if (!mwgen::writeModule(mwgen::generateModule(plan), folderPath)) {
         std::fprintf(stderr, "could not write the module\n");
         return 1;
     }
@@ -102,7 +102,7 @@ int main(int argc, char** argv)
     window.show();
     QApplication::processEvents();
 
-    std::printf("module: %d troops, %d items, %d factions; runs: %d\n", spec.troops, spec.items, spec.factions, runs);
+    std::printf("module: %d troops, %d items, %d factions; runs: %d\n", plan.troops, plan.items, plan.factions, runs);
     const double baseline = medianMs(runs, [&] { readAndCut(folder); });
     const double load = medianMs(runs, [&] {
         window.loadFolder(folder);

@@ -8,19 +8,19 @@ namespace mwgen {
 
 namespace {
 
-std::string displayName(const ModuleSpec& spec, int index, const std::string& name)
+std::string displayName(const ModuleSpec& plan, int index, const std::string& name)
 {
-    return spec.latin1Names && index % 4 == 1 ? withLatin1Byte(name) : name;
+    return plan.latin1Names && index % 4 == 1 ? withLatin1Byte(name) : name;
 }
 
 } // namespace
 
-std::string makeItems(const ModuleSpec& spec)
+std::string makeItems(const ModuleSpec& plan)
 {
-    const int items = countOf(spec.items);
-    Random random = randomFor(spec, 2);
+    const int items = countOf(plan.items);
+    Random random = randomFor(plan, 2);
     NameMaker names(random);
-    TextOut out(spec, 64 + static_cast<size_t>(items) * 160);
+    TextOut out(plan, 64 + static_cast<size_t>(items) * 160);
 
     out.line("itemsfile version 3");
     std::string count;
@@ -30,7 +30,7 @@ std::string makeItems(const ModuleSpec& spec)
     std::string line;
     for (int i = 0; i < items; ++i) {
         const std::string name = names.next();
-        const std::string shown = displayName(spec, i, name);
+        const std::string shown = displayName(plan, i, name);
         // An item line: the identifier, the name, its plural and a row of numbers.
         line = " itm_" + identifierFor(name) + ' ' + shown + ' ' + shown + "s ";
         appendNumber(line, random.between(0, 20)); // kind
@@ -52,12 +52,12 @@ std::string makeItems(const ModuleSpec& spec)
     return out.take();
 }
 
-std::string makeFactions(const ModuleSpec& spec)
+std::string makeFactions(const ModuleSpec& plan)
 {
-    const int factions = countOf(spec.factions);
-    Random random = randomFor(spec, 3);
+    const int factions = countOf(plan.factions);
+    Random random = randomFor(plan, 3);
     NameMaker names(random);
-    TextOut out(spec, 64 + static_cast<size_t>(factions) * (64 + 8 * static_cast<size_t>(factions)));
+    TextOut out(plan, 64 + static_cast<size_t>(factions) * (64 + 8 * static_cast<size_t>(factions)));
 
     out.line("factionsfile version 1");
     std::string count;
@@ -67,7 +67,7 @@ std::string makeFactions(const ModuleSpec& spec)
     std::string line;
     for (int n = 1; n <= factions; ++n) {
         const std::string name = names.next();
-        line = "0 fac_" + identifierFor(name) + ' ' + displayName(spec, n, name) + " 0 0.9 ";
+        line = "0 fac_" + identifierFor(name) + ' ' + displayName(plan, n, name) + " 0 0.9 ";
         appendNumber(line, random.between(0, 0xFFFFFF)); // colour
         out.line(line);
         // The relations with every faction, a line that is not a faction line.

@@ -13,8 +13,8 @@ namespace mwgen {
 // Collects lines, each followed by the module's line end.
 class TextOut {
 public:
-    TextOut(const ModuleSpec& spec, size_t expectedBytes)
-        : eol_(spec.lfOnly ? "\n" : "\r\n")
+    TextOut(const ModuleSpec& plan, size_t expectedBytes)
+        : eol_(plan.lfOnly ? "\n" : "\r\n")
     {
         text_.reserve(expectedBytes);
     }
@@ -38,15 +38,15 @@ inline int countOf(int n)
 
 // The random stream of one file: the seed and the file's tag, so that changing one
 // file's part of the description leaves the other files as they were.
-inline Random randomFor(const ModuleSpec& spec, uint64_t tag)
+inline Random randomFor(const ModuleSpec& plan, uint64_t tag)
 {
-    return Random((uint64_t { spec.seed } << 8) ^ tag);
+    return Random((uint64_t { plan.seed } << 8) ^ tag);
 }
 
-std::string makeTroops(const ModuleSpec& spec);
-std::string makeItems(const ModuleSpec& spec);
-std::string makeFactions(const ModuleSpec& spec);
-std::string makeTemplates(const ModuleSpec& spec);
-std::string makeParties(const ModuleSpec& spec);
+std::string makeTroops(const ModuleSpec& plan);
+std::string makeItems(const ModuleSpec& plan);
+std::string makeFactions(const ModuleSpec& plan);
+std::string makeTemplates(const ModuleSpec& plan);
+std::string makeParties(const ModuleSpec& plan);
 
 } // namespace mwgen

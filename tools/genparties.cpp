@@ -13,14 +13,14 @@ namespace {
 // The named personalities first, then numbers that have no name.
 constexpr std::array<int, 7> kPersonalities { 137, 7, 11, 312, 0, 256, 45 };
 
-bool cutShort(const ModuleSpec& spec, int k)
+bool cutShort(const ModuleSpec& plan, int k)
 {
-    return spec.shortLines && k % 3 == 1;
+    return plan.shortLines && k % 3 == 1;
 }
 
-std::string displayName(const ModuleSpec& spec, int k, const std::string& name)
+std::string displayName(const ModuleSpec& plan, int k, const std::string& name)
 {
-    return spec.latin1Names && k % 4 == 1 ? withLatin1Byte(name) : name;
+    return plan.latin1Names && k % 4 == 1 ? withLatin1Byte(name) : name;
 }
 
 // The first `count` single-space fields of a line, without a space after the last.
@@ -32,16 +32,16 @@ std::string firstFields(const std::string& line, int count)
     return line.substr(0, end);
 }
 
-TemplateValues randomTemplate(Random& random, int k, const ModuleSpec& spec, const std::string& name)
+TemplateValues randomTemplate(Random& random, int k, const ModuleSpec& plan, const std::string& name)
 {
-    const int troops = countOf(spec.troops);
+    const int troops = countOf(plan.troops);
     TemplateValues pt;
     pt.id = "pt_" + identifierFor(name);
-    pt.name = displayName(spec, k, name);
+    pt.name = displayName(plan, k, name);
     static constexpr std::array<const char*, 4> kField2 { "0", "0", "64", "8" };
     pt.field2 = kField2[static_cast<size_t>(random.between(0, 3))];
     pt.menu = random.oneIn(3) ? random.between(1, 12) : 0;
-    pt.faction = random.between(0, countOf(spec.factions));
+    pt.faction = random.between(0, countOf(plan.factions));
     pt.personality = kPersonalities[static_cast<size_t>(k) % kPersonalities.size()];
     if (troops > 1) {
         const int filled = random.between(1, 6);
@@ -56,16 +56,16 @@ TemplateValues randomTemplate(Random& random, int k, const ModuleSpec& spec, con
     return pt;
 }
 
-PartyValues randomParty(Random& random, int k, const ModuleSpec& spec, const std::string& name)
+PartyValues randomParty(Random& random, int k, const ModuleSpec& plan, const std::string& name)
 {
     PartyValues party;
     party.id = "p_" + identifierFor(name);
-    party.name = displayName(spec, k, name);
+    party.name = displayName(plan, k, name);
     static constexpr std::array<int, 5> kField5 { 0, 1, 64, 256, 260 };
     party.field5 = kField5[static_cast<size_t>(random.between(0, 4))];
     party.menu = random.oneIn(3) ? random.between(1, 12) : 0;
-    party.templateNumber = random.between(0, countOf(spec.templates) - 1);
-    party.faction = random.between(0, countOf(spec.factions));
+    party.templateNumber = random.between(0, countOf(plan.templates) - 1);
+    party.faction = random.between(0, countOf(plan.factions));
     party.tail.clear();
     std::string field;
     for (int f = 0; f < 3; ++f) {
@@ -83,35 +83,35 @@ PartyValues randomParty(Random& random, int k, const ModuleSpec& spec, const std
 
 } // namespace
 
-std::string makeTemplates(const ModuleSpec& spec)
+std::string makeTemplates(const ModuleSpec& plan)
 {
-    int templates = countOf(spec.templates);
-    if (spec.templateLineTarget > 2 + templates)
-        templates = spec.templateLineTarget - 2;
-    Random random = randomFor(spec, 4);
+    int templates = countOf(plan.templates);
+    if (plan.templateLineTarget > 2 + templates)
+        templates = plan.templateLineTarget - 2;
+    Random random = randomFor(plan, 4);
     NameMaker names(random);
-    TextOut out(spec, 64 + static_cast<size_t>(templates) * 120);
+    TextOut out(plan, 64 + static_cast<size_t>(templates) * 120);
 
     out.line("partytemplatesfile version 1");
     std::string count;
     appendNumber(count, templates);
     out.line(count);
     for (int k = 0; k < templates; ++k) {
-        const std::string line = templateLine(randomTemplate(random, k, spec, names.next()));
+        const std::string line = templateLine(randomTemplate(random, k, plan, names.next()));
         // A short template keeps only the six fields before its members.
-        out.line(cutShort(spec, k) ? firstFields(line, 6) : line);
+        out.line(cutShort(plan, k) ? firstFields(line, 6) : line);
     }
     return out.take();
 }
 
-std::string makeParties(const ModuleSpec& spec)
+std::string makeParties(const ModuleSpec& plan)
 {
-    int parties = countOf(spec.parties);
-    if (spec.partyLineTarget > 2 + 2 * parties)
-        parties = (spec.partyLineTarget - 2) / 2;
-    Random random = randomFor(spec, 5);
+    int parties = countOf(plan.parties);
+    if (plan.partyLineTarget > 2 + 2 * parties)
+        parties = (plan.partyLineTarget - 2) / 2;
+    Random random = randomFor(plan, 5);
     NameMaker names(random);
-    TextOut out(spec, 64 + static_cast<size_t>(parties) * 120);
+    TextOut out(plan, 64 + static_cast<size_t>(parties) * 120);
 
     out.line("partiesfile version 1");
     std::string count;
@@ -119,15 +119,15 @@ std::string makeParties(const ModuleSpec& spec)
     out.line(count);
     std::string second;
     for (int k = 0; k < parties; ++k) {
-        const std::string line = partyLine(randomParty(random, k, spec, names.next()));
+        const std::string line = partyLine(randomParty(random, k, plan, names.next()));
         // A short party line ends after its menu field, before template and faction.
-        out.line(cutShort(spec, k) ? firstFields(line, 7) : line);
+        out.line(cutShort(plan, k) ? firstFields(line, 7) : line);
         // The second line of a party: its members, as numbers.
         second = "0.0";
         const int stacks = random.between(1, 3);
         for (int s = 0; s < stacks; ++s) {
             second += ' ';
-            appendNumber(second, random.between(0, countOf(spec.troops)));
+            appendNumber(second, random.between(0, countOf(plan.troops)));
             second += ' ';
             appendNumber(second, random.between(1, 30));
             second += " 0 0";
@@ -135,7 +135,7 @@ std::string makeParties(const ModuleSpec& spec)
         out.line(second);
     }
     // An odd target leaves one line over: an empty last line makes the count exact.
-    if (spec.partyLineTarget > 2 + 2 * parties)
+    if (plan.partyLineTarget > 2 + 2 * parties)
         out.line("");
     return out.take();
 }

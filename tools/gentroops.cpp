@@ -26,13 +26,13 @@ constexpr std::array<std::array<bool, 8>, 5> kSkillDigits { {
     { false, false, false, true, true, true, true, false },
 } };
 
-TroopValues randomTroop(Random& random, int k, const ModuleSpec& spec, const std::string& name)
+TroopValues randomTroop(Random& random, int k, const ModuleSpec& plan, const std::string& name)
 {
-    const int troops = countOf(spec.troops);
-    const int items = countOf(spec.items);
+    const int troops = countOf(plan.troops);
+    const int items = countOf(plan.items);
     TroopValues t;
     t.id = "trp_" + identifierFor(name);
-    t.single = spec.latin1Names && k % 4 == 1 ? withLatin1Byte(name) : name;
+    t.single = plan.latin1Names && k % 4 == 1 ? withLatin1Byte(name) : name;
     t.plural = t.single + "s";
 
     // Troop 0 stays plain: no flags, no faction, no upgrades.
@@ -46,7 +46,7 @@ TroopValues randomTroop(Random& random, int k, const ModuleSpec& spec, const std
                 t.flags |= bit;
         }
         t.carried4 = random.oneIn(3) ? random.between(1, 40) : 0;
-        t.faction = random.between(0, countOf(spec.factions));
+        t.faction = random.between(0, countOf(plan.factions));
         if (troops > 1 && random.oneIn(2)) {
             t.upgradeA = random.between(1, troops - 1);
             if (random.oneIn(3))
@@ -80,24 +80,24 @@ TroopValues randomTroop(Random& random, int k, const ModuleSpec& spec, const std
 
 } // namespace
 
-std::string makeTroops(const ModuleSpec& spec)
+std::string makeTroops(const ModuleSpec& plan)
 {
-    const int troops = countOf(spec.troops);
-    const int linesPerTroop = spec.linesPerTroop == 6 ? 6 : 7;
-    Random random = randomFor(spec, 1);
+    const int troops = countOf(plan.troops);
+    const int linesPerTroop = plan.linesPerTroop == 6 ? 6 : 7;
+    Random random = randomFor(plan, 1);
     NameMaker names(random);
-    TextOut out(spec, 64 + static_cast<size_t>(troops) * 720);
+    TextOut out(plan, 64 + static_cast<size_t>(troops) * 720);
 
     out.line("troopsfile version 2");
     std::string summary;
-    appendNumber(summary, spec.wrongSummaryRow ? troops + 1 : troops);
-    if (!spec.summaryWithoutSpace)
+    appendNumber(summary, plan.wrongSummaryRow ? troops + 1 : troops);
+    if (!plan.summaryWithoutSpace)
         summary += ' ';
     out.line(summary);
 
     for (int k = 0; k < troops; ++k) {
-        const auto lines = troopRecordLines(randomTroop(random, k, spec, names.next()), spec.version, linesPerTroop);
-        const size_t count = k == spec.wrongLengthRecord ? lines.size() - 1 : lines.size();
+        const auto lines = troopRecordLines(randomTroop(random, k, plan, names.next()), plan.version, linesPerTroop);
+        const size_t count = k == plan.wrongLengthRecord ? lines.size() - 1 : lines.size();
         for (size_t i = 0; i < count; ++i)
             out.line(lines[i]);
     }

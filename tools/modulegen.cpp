@@ -4,14 +4,14 @@
 
 namespace mwgen {
 
-ModuleFiles generateModule(const ModuleSpec& spec)
+ModuleFiles generateModule(const ModuleSpec& plan)
 {
     ModuleFiles files;
-    files.troops = makeTroops(spec);
-    files.items = makeItems(spec);
-    files.factions = makeFactions(spec);
-    files.templates = makeTemplates(spec);
-    files.parties = makeParties(spec);
+    files.troops = makeTroops(plan);
+    files.items = makeItems(plan);
+    files.factions = makeFactions(plan);
+    files.templates = makeTemplates(plan);
+    files.parties = makeParties(plan);
     return files;
 }
 

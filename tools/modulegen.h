@@ -15,7 +15,7 @@ struct ModuleSpec {
     int troops = 12, items = 30, factions = 5, templates = 6, parties = 6;
     std::string version = "0.90x"; // or "0.95x": record line 6 has 7 fields vs 11 fields
     int linesPerTroop = 7; // 7: an empty line after each record; 6: none
-    unsigned seed = 1; // deterministic output for a given spec
+    unsigned seed = 1; // deterministic output for a given plan
     bool lfOnly = false; // end lines with LF instead of CR LF
 
     // Optional irregularities.
@@ -33,7 +33,7 @@ struct ModuleFiles {
     std::string troops, items, factions, templates, parties;
 };
 
-ModuleFiles generateModule(const ModuleSpec& spec);
+ModuleFiles generateModule(const ModuleSpec& plan);
 
 // Writes the files into folder (created if needed) as troops.txt, item_kinds1.txt,
 // factions.txt, party_templates.txt and parties.txt; names listed in skip are not written.

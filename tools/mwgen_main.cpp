@@ -63,7 +63,7 @@ size_t lineCount(const std::string& bytes)
 
 int run(int argc, char** argv)
 {
-    mwgen::ModuleSpec spec;
+    mwgen::ModuleSpec plan;
     std::string folder;
     constexpr unsigned kMost = 1000000;
     for (int i = 1; i < argc; ++i) {
@@ -78,41 +78,41 @@ int run(int argc, char** argv)
             std::fputs(kHelp, stdout);
             return 0;
         } else if (arg == "--troops") {
-            spec.troops = count();
+            plan.troops = count();
         } else if (arg == "--items") {
-            spec.items = count();
+            plan.items = count();
         } else if (arg == "--factions") {
-            spec.factions = count();
+            plan.factions = count();
         } else if (arg == "--templates") {
-            spec.templates = count();
+            plan.templates = count();
         } else if (arg == "--parties") {
-            spec.parties = count();
+            plan.parties = count();
         } else if (arg == "--template-lines") {
-            spec.templateLineTarget = count();
+            plan.templateLineTarget = count();
         } else if (arg == "--party-lines") {
-            spec.partyLineTarget = count();
+            plan.partyLineTarget = count();
         } else if (arg == "--wrong-length") {
-            spec.wrongLengthRecord = count();
+            plan.wrongLengthRecord = count();
         } else if (arg == "--seed") {
-            spec.seed = readCount(arg, value(), 4294967295u);
+            plan.seed = readCount(arg, value(), 4294967295u);
         } else if (arg == "--version") {
-            spec.version = std::string(value());
-            if (spec.version != "0.90x" && spec.version != "0.95x")
+            plan.version = std::string(value());
+            if (plan.version != "0.90x" && plan.version != "0.95x")
                 throw Failure { "--version must be 0.90x or 0.95x" };
         } else if (arg == "--lines-per-troop") {
-            spec.linesPerTroop = count();
-            if (spec.linesPerTroop != 6 && spec.linesPerTroop != 7)
+            plan.linesPerTroop = count();
+            if (plan.linesPerTroop != 6 && plan.linesPerTroop != 7)
                 throw Failure { "--lines-per-troop must be 6 or 7" };
         } else if (arg == "--wrong-summary") {
-            spec.wrongSummaryRow = true;
+            plan.wrongSummaryRow = true;
         } else if (arg == "--summary-without-space") {
-            spec.summaryWithoutSpace = true;
+            plan.summaryWithoutSpace = true;
         } else if (arg == "--short-lines") {
-            spec.shortLines = true;
+            plan.shortLines = true;
         } else if (arg == "--latin1") {
-            spec.latin1Names = true;
+            plan.latin1Names = true;
         } else if (arg == "--lf") {
-            spec.lfOnly = true;
+            plan.lfOnly = true;
         } else if (arg.starts_with("-") || !folder.empty()) {
             throw Failure { "unexpected argument \"" + std::string(arg) + "\"" };
         } else {
@@ -122,7 +122,7 @@ int run(int argc, char** argv)
     if (folder.empty())
         throw Failure { "no output folder given" };
 
-    const mwgen::ModuleFiles files = mwgen::generateModule(spec);
+    const mwgen::ModuleFiles files = mwgen::generateModule(plan);
     if (!mwgen::writeModule(files, folder)) {
         std::fprintf(stderr, "mwgen: could not write the module files into %s\n", folder.c_str());
         return 1;

@@ -21,11 +21,11 @@ protected:
 
     // Writes a generated module into a new subfolder; returns the folder text as the window
     // shows it (ending in the separator).
-    QString makeModule(const QString& name, const mwgen::ModuleSpec& spec = {},
+    QString makeModule(const QString& name, const mwgen::ModuleSpec& plan = {},
                        const std::vector<std::string>& skip = {})
     {
         const QString folder = tmp.filePath(name);
-        EXPECT_TRUE(mwgen::writeModule(mwgen::generateModule(spec), folder.toStdString(), skip));
+        EXPECT_TRUE(mwgen::writeModule(mwgen::generateModule(plan), folder.toStdString(), skip));
         return QDir::toNativeSeparators(folder) + QDir::separator();
     }
 
