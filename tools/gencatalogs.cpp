@@ -22,10 +22,7 @@ std::string makeItems(const ModuleSpec& plan)
     NameMaker names(random);
     TextOut out(plan, 64 + static_cast<size_t>(items) * 160);
 
-    out.line("itemsfile version 3");
-    std::string count;
-    appendNumber(count, items);
-    out.line(count);
+    out.head("itemsfile version 3", items);
 
     std::string line;
     for (int i = 0; i < items; ++i) {
@@ -59,10 +56,7 @@ std::string makeFactions(const ModuleSpec& plan)
     NameMaker names(random);
     TextOut out(plan, 64 + static_cast<size_t>(factions) * (64 + 8 * static_cast<size_t>(factions)));
 
-    out.line("factionsfile version 1");
-    std::string count;
-    appendNumber(count, factions);
-    out.line(count);
+    out.head("factionsfile version 1", factions);
 
     std::string line;
     for (int n = 1; n <= factions; ++n) {

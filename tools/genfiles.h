@@ -23,6 +23,13 @@ public:
         text_.append(text);
         text_.append(eol_);
     }
+    // A catalogue's or record file's two head lines: its title and the record count.
+    void head(std::string_view title, int count)
+    {
+        line(title);
+        text_.append(std::to_string(count));
+        text_.append(eol_);
+    }
     std::string take() { return std::move(text_); }
 
 private:

@@ -92,10 +92,7 @@ std::string makeTemplates(const ModuleSpec& plan)
     NameMaker names(random);
     TextOut out(plan, 64 + static_cast<size_t>(templates) * 120);
 
-    out.line("partytemplatesfile version 1");
-    std::string count;
-    appendNumber(count, templates);
-    out.line(count);
+    out.head("partytemplatesfile version 1", templates);
     for (int k = 0; k < templates; ++k) {
         const std::string line = templateLine(randomTemplate(random, k, plan, names.next()));
         // A short template keeps only the six fields before its members.
@@ -113,10 +110,7 @@ std::string makeParties(const ModuleSpec& plan)
     NameMaker names(random);
     TextOut out(plan, 64 + static_cast<size_t>(parties) * 120);
 
-    out.line("partiesfile version 1");
-    std::string count;
-    appendNumber(count, parties);
-    out.line(count);
+    out.head("partiesfile version 1", parties);
     std::string second;
     for (int k = 0; k < parties; ++k) {
         const std::string line = partyLine(randomParty(random, k, plan, names.next()));
