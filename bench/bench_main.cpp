@@ -8,9 +8,9 @@
 #include "core/fields.h"
 #include "core/textfiles.h"
 #include "modulegen.h"
-#include "parties/partiespanel.h"
-#include "parties/templatepanel.h"
-#include "troops/trooppanel.h"
+#include "parties/panel/partiespanel.h"
+#include "parties/panel/templatepanel.h"
+#include "troops/panel/trooppanel.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -6,14 +6,14 @@
 #include "app/folderchooser.h"
 #include "app/frmmusterwright.h"
 #include "app/instructionspanel.h"
-#include "parties/partiespanel.h"
-#include "parties/templatepanel.h"
+#include "parties/panel/partiespanel.h"
+#include "parties/panel/templatepanel.h"
 #include "app/shelltexts.h"
 #include "catalog/catalogs.h"
 #include "core/textfiles.h"
 #include "parties/partyfile.h"
 #include "parties/templatefile.h"
-#include "troops/trooppanel.h"
+#include "troops/panel/trooppanel.h"
 #include "troops/troopfile.h"
 
 #include <QComboBox>
@@ -81,7 +81,7 @@ template <typename Result>
 void finishRead(MessageService& messages, const Result& read)
 {
     if constexpr (requires { read.messages; })
-        showAll(messages, read.messages);
+        messages.showAll(read.messages);
     if (read.error)
         throw *read.error;
 }

@@ -4,9 +4,9 @@
 #include "app/addbackslash.h"
 #include "app/instructionspanel.h"
 #include "app/shelltexts.h"
-#include "parties/partiespanel.h"
-#include "parties/templatepanel.h"
-#include "troops/trooppanel.h"
+#include "parties/panel/partiespanel.h"
+#include "parties/panel/templatepanel.h"
+#include "troops/panel/trooppanel.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -3,9 +3,9 @@
 
 #include "app/frmmusterwright.h"
 #include "app/shelltexts.h"
-#include "parties/partiespanel.h"
-#include "parties/templatepanel.h"
-#include "troops/trooppanel.h"
+#include "parties/panel/partiespanel.h"
+#include "parties/panel/templatepanel.h"
+#include "troops/panel/trooppanel.h"
 
 #include <QListView>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 
 #include "core/errors.h"
 #include "core/linearray.h"
-#include "core/modulestate.h"
+#include "core/messages.h"
 
 #include <QString>
 #include <QStringList>

@@ -30,7 +30,7 @@ QString CheckTroopFlag(MessageService& messages, int32_t value, int64_t flag)
     QString result;
     runReported(messages, [&] {
         const FlagCheck check = checkTroopFlag(value, flag);
-        showAll(messages, check.messages);
+        messages.showAll(check.messages);
         result = QString::fromLatin1(check.result);
     });
     return result;

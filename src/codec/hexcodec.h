@@ -5,7 +5,6 @@
 #pragma once
 
 #include "core/messages.h"
-#include "core/modulestate.h"
 #include "core/numbers.h"
 
 #include <QString>

@@ -5,10 +5,27 @@
 #include "core/errors.h"
 
 #include <QString>
+#include <optional>
+#include <vector>
 
 namespace mw {
 
 enum class MessageIcon { None, Critical, Warning, Information };
+
+// A message a pure function wants shown, in the order it arose.
+struct Message {
+    QString text;
+    MessageIcon icon = MessageIcon::None;
+    bool operator==(const Message&) const = default;
+};
+
+// What showing or rebuilding a record came to: the messages to show (in order), a refusal
+// (the record was left alone) and an error that stopped the work.
+struct Outcome {
+    std::vector<Message> messages;
+    std::optional<Message> refusal;
+    std::optional<ModError> error;
+};
 
 // Every message box is captioned with this title.
 inline const QString kMessageTitle = QStringLiteral("Varnholt - Unoffical Musterwright");
@@ -20,6 +37,21 @@ public:
     virtual void show(const QString& text, MessageIcon icon) = 0;
 
     void showError(const ModError& error) { show(errorReportText(error), MessageIcon::None); }
+    void show(const Message& message) { show(message.text, message.icon); }
+    void showAll(const std::vector<Message>& messages)
+    {
+        for (const auto& message : messages)
+            show(message);
+    }
+    // The messages, then the refusal, then the "Error #" report of the error.
+    void report(const Outcome& outcome)
+    {
+        showAll(outcome.messages);
+        if (outcome.refusal)
+            show(*outcome.refusal);
+        if (outcome.error)
+            showError(*outcome.error);
+    }
 };
 
 // Runs a handler's body and turns any failure into the one "Error #" report.

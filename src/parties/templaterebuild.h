@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/linearray.h"
-#include "core/modulestate.h"
+#include "core/messages.h"
 #include "parties/templatedisplay.h"
 
 #include <QString>

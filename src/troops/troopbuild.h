@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/linearray.h"
-#include "core/modulestate.h"
+#include "core/messages.h"
 
 #include <QString>
 #include <QStringList>

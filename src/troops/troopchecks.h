@@ -2,7 +2,7 @@
 // shown when a troop is made undead.
 #pragma once
 
-#include "core/modulestate.h"
+#include "core/messages.h"
 
 #include <QString>
 #include <optional>

@@ -5,7 +5,7 @@
 
 #include "core/errors.h"
 #include "core/linearray.h"
-#include "core/modulestate.h"
+#include "core/messages.h"
 
 #include <QString>
 #include <QStringList>

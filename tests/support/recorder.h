@@ -2,8 +2,9 @@
 #pragma once
 
 #include "core/messages.h"
-#include "core/modulestate.h"
+#include "core/messages.h"
 
+#include <QStringList>
 #include <vector>
 
 namespace mw::test {

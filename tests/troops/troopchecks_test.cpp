@@ -1,6 +1,7 @@
 // The troop field checks on the box texts.
 #include "troops/troopchecks.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace mw::test {

@@ -5,6 +5,7 @@
 #include "troopfixture.h"
 
 #include <algorithm>
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace mw::test {

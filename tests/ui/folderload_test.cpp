@@ -1,9 +1,9 @@
 // The window's start, panel switching, the folder load with its outcomes, and Save.
 #include "app/instructionspanel.h"
 #include "app/shelltexts.h"
-#include "parties/partiespanel.h"
-#include "parties/templatepanel.h"
-#include "troops/trooppanel.h"
+#include "parties/panel/partiespanel.h"
+#include "parties/panel/templatepanel.h"
+#include "troops/panel/trooppanel.h"
 #include "windowflow.h"
 
 #include <QAbstractItemView>

@@ -1,8 +1,8 @@
 // A modder's party-template and party edits through the window: click a record, change its
 // fields, Update, Save, compare the files byte for byte, reload; and the Updates the window
 // refuses.
-#include "parties/partiespanel.h"
-#include "parties/templatepanel.h"
+#include "parties/panel/partiespanel.h"
+#include "parties/panel/templatepanel.h"
 #include "windowflow.h"
 
 using namespace mw;

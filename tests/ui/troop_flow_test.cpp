@@ -1,6 +1,6 @@
 // A modder's whole troop edit through the window, in each data version: load, click a
 // troop, change every kind of field, Update, Save, compare the files byte for byte, reload.
-#include "troops/trooppanel.h"
+#include "troops/panel/trooppanel.h"
 #include "windowflow.h"
 
 #include <QListWidget>

@@ -1,8 +1,8 @@
 // The two party panels driven as a user would: click an entry, edit, leave a box, Update.
-#include "linesupport.h"
-#include "parties/partiespanel.h"
+#include "parties/linesupport.h"
+#include "parties/panel/partiespanel.h"
 #include "parties/templatefile.h"
-#include "parties/templatepanel.h"
+#include "parties/panel/templatepanel.h"
 #include "support/recorder.h"
 
 #include <QApplication>

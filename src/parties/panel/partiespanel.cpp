@@ -1,9 +1,9 @@
 // The parties panel: its controls, their layout and its handlers.
-#include "parties/partiespanel.h"
+#include "parties/panel/partiespanel.h"
 
-#include "core/focusout.h"
+#include "widgets/focusout.h"
 #include "parties/fieldchecks.h"
-#include "parties/panelparts.h"
+#include "widgets/controls.h"
 #include "parties/partyfile.h"
 #include "parties/partyrecord.h"
 #include "parties/partytexts.h"

@@ -1,5 +1,5 @@
 // The focus-lost event filter.
-#include "core/focusout.h"
+#include "widgets/focusout.h"
 
 #include <QFocusEvent>
 

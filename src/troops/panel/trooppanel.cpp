@@ -1,8 +1,8 @@
 // The troop panel's handlers: showing a troop, Update, the inventory buttons, the gender
 // options and the focus-lost checks. The work is done by the pure troop functions.
-#include "troops/trooppanel.h"
+#include "troops/panel/trooppanel.h"
 
-#include "core/focusout.h"
+#include "widgets/focusout.h"
 #include "troops/troopchecks.h"
 #include "troops/troopformat.h"
 #include "troops/troopview.h"
@@ -103,7 +103,7 @@ void TroopPanel::ListTroops_Click()
             lists_.upgradeEntries.rowCount() };
         const TroopView view = viewTroop(state_.TroopLines, troop, state_.LinesPerTroop, state_.GameVersion, sizes);
         applyView(view);
-        showAll(messages_, view.messages);
+        messages_.showAll(view.messages);
         if (view.error)
             throw *view.error;
     });

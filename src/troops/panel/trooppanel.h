@@ -4,6 +4,7 @@
 
 #include "core/messages.h"
 #include "core/modulestate.h"
+#include "widgets/sharedlists.h"
 #include "troops/troopbuild.h"
 
 #include <QWidget>

@@ -1,5 +1,5 @@
 // Construction of the party panels' common controls.
-#include "parties/panelparts.h"
+#include "widgets/controls.h"
 
 #include <QComboBox>
 #include <QGroupBox>

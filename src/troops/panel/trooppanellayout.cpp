@@ -1,6 +1,6 @@
 // Building the troop panel: its controls, their names and captions, and the layout in
 // four columns (the troop list, then the groups of one troop).
-#include "troops/trooppanel.h"
+#include "troops/panel/trooppanel.h"
 
 #include "troops/troopformat.h"
 

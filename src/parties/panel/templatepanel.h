@@ -5,6 +5,7 @@
 
 #include "core/messages.h"
 #include "core/modulestate.h"
+#include "widgets/sharedlists.h"
 #include "parties/templatedisplay.h"
 
 #include <QWidget>

@@ -1,9 +1,9 @@
 // The troop panel driven as the window drives it: click a troop, edit, Update, the
 // inventory buttons and the focus-lost checks.
-#include "troops/trooppanel.h"
+#include "troops/panel/trooppanel.h"
 
 #include "support/recorder.h"
-#include "troopfixture.h"
+#include "troops/troopfixture.h"
 #include "troops/troopfile.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 // The party-template panel: its controls, their layout and its handlers.
-#include "parties/templatepanel.h"
+#include "parties/panel/templatepanel.h"
 
-#include "core/focusout.h"
+#include "widgets/focusout.h"
 #include "parties/fieldchecks.h"
-#include "parties/panelparts.h"
+#include "widgets/controls.h"
 #include "parties/partytexts.h"
 #include "parties/personality.h"
 #include "parties/templatefile.h"
@@ -152,7 +152,7 @@ void TemplatePanel::lstPartyTemplates_Click()
         const TemplateDisplay shown
             = displayTemplate(state_.PTLines, k, lists_.factionEntries.rowCount(), lists_.memberEntries.rowCount());
         showTemplate(shown);
-        showAll(messages_, shown.messages);
+        messages_.showAll(shown.messages);
         if (shown.error)
             throw *shown.error;
     });
@@ -219,7 +219,7 @@ void TemplatePanel::Update_PT()
         // One model serves this list and the parties panel's template choice.
         lists_.templateEntries.setData(lists_.templateEntries.index(k), update.entry);
         state_.PTLines.set(templateLineNumber(k), update.line, kTemplateFileName);
-        showAll(messages_, update.messages);
+        messages_.showAll(update.messages);
         messages_.show(updatedMessage(input.name, input.id), MessageIcon::None);
     });
 }
