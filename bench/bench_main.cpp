@@ -66,7 +66,7 @@ size_t readAndCut(const QString& folder)
 void paintEveryPanel(mw::frmMusterwright& window)
 {
     for (const char* panel : {"troops.txt", "party_templates.txt", "parties.txt", "Instructions"}) {
-        window.cmbChooseFile->setCurrentText(QString::fromLatin1(panel));
+        window.chooseFile(QString::fromLatin1(panel));
         window.repaint();
     }
 }
@@ -117,7 +117,7 @@ int main(int argc, char** argv)
 
     // Clicks: spread over the whole list.
     auto clickMs = [&](const char* panel, int count) {
-        window.cmbChooseFile->setCurrentText(QString::fromLatin1(panel));
+        window.chooseFile(QString::fromLatin1(panel));
         int k = 0;
         return medianMs(std::max(runs, 51), [&] {
             k = (k + 997) % count;
@@ -130,7 +130,7 @@ int main(int argc, char** argv)
     std::printf("click a party:    %8.3f ms (goal < 2)\n", clickMs("parties.txt", window.lists().partyEntries.rowCount()));
 
     // Update plus Save of a troop against writing the same bytes.
-    window.cmbChooseFile->setCurrentText(QStringLiteral("troops.txt"));
+    window.chooseFile(QStringLiteral("troops.txt"));
     mw::selectRecord(window, 4000);
     const double updateSave = medianMs(runs, [&] {
         window.cmdUpdate_Click();

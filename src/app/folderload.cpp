@@ -6,10 +6,9 @@
 #include "app/folderchooser.h"
 #include "app/frmmusterwright.h"
 #include "app/instructionspanel.h"
-#include "parties/panel/partiespanel.h"
-#include "parties/panel/templatepanel.h"
 #include "app/shelltexts.h"
 #include "catalog/catalogs.h"
+#include "core/modulefiles.h"
 #include "core/textfiles.h"
 #include "parties/partyfile.h"
 #include "parties/templatefile.h"
@@ -41,10 +40,7 @@ void frmMusterwright::cmdBrowse_Click()
 void frmMusterwright::loadFolder(const QString& folder)
 {
     txtFolder->setText(folder);
-    frmTroops->setVisible(false);
-    frmParty_Templates->setVisible(false);
-    frmInstructions->setVisible(true);
-    frmParties->setVisible(false);
+    showPanel(frmInstructions);
 
     // Until every reader has succeeded, what is in memory is not this folder's whole data.
     moduleComplete_ = false;
@@ -77,8 +73,7 @@ int readModuleFile(MessageService& messages, const QString& folder, const QStrin
 }
 
 // Shows what a reader collected, then stops on its failure.
-template <typename Result>
-void finishRead(MessageService& messages, const Result& read)
+template <typename Result> void finishRead(MessageService& messages, const Result& read)
 {
     if constexpr (requires { read.messages; })
         messages.showAll(read.messages);
@@ -93,7 +88,7 @@ int frmMusterwright::Read_Troops()
     lists_.troopEntries.setStringList({});
     lists_.memberEntries.setStringList({});
     lists_.upgradeEntries.setStringList({});
-    return readModuleFile(messages_, txtFolder->text(), QStringLiteral("troops.txt"), [&](LineArray lines) {
+    return readModuleFile(messages_, txtFolder->text(), kTroopsFile, [&](LineArray lines) {
         state_.TroopLines = std::move(lines);
         const TroopFileRead read = readTroopFile(state_.TroopLines, state_.LinesPerTroop);
         if (read.gameVersion) {
@@ -106,7 +101,7 @@ int frmMusterwright::Read_Troops()
         lists_.memberEntries.setStringList(read.memberEntries);
         lists_.upgradeEntries.setStringList(read.upgradeEntries);
         if (read.summaryRow)
-            state_.TroopLines.set(2, *read.summaryRow, QStringLiteral("troops.txt"));
+            state_.TroopLines.set(2, *read.summaryRow, kTroopsFile);
         finishRead(messages_, read);
     });
 }
@@ -114,7 +109,7 @@ int frmMusterwright::Read_Troops()
 int frmMusterwright::Read_Items()
 {
     lists_.itemEntries.setStringList({});
-    return readModuleFile(messages_, txtFolder->text(), QStringLiteral("item_kinds1.txt"), [&](const LineArray& lines) {
+    return readModuleFile(messages_, txtFolder->text(), kItemsFile, [&](const LineArray& lines) {
         const CatalogRead read = readItemCatalog(lines);
         lists_.itemEntries.setStringList(read.entries);
         finishRead(messages_, read);
@@ -124,7 +119,7 @@ int frmMusterwright::Read_Items()
 int frmMusterwright::Read_Factions()
 {
     lists_.factionEntries.setStringList({});
-    return readModuleFile(messages_, txtFolder->text(), QStringLiteral("factions.txt"), [&](const LineArray& lines) {
+    return readModuleFile(messages_, txtFolder->text(), kFactionsFile, [&](const LineArray& lines) {
         const CatalogRead read = readFactionCatalog(lines, state_.GameVersion);
         lists_.factionEntries.setStringList(read.entries);
         finishRead(messages_, read);
@@ -134,7 +129,7 @@ int frmMusterwright::Read_Factions()
 int frmMusterwright::Read_Party_Templates()
 {
     lists_.templateEntries.setStringList({});
-    return readModuleFile(messages_, txtFolder->text(), QStringLiteral("party_templates.txt"), [&](LineArray lines) {
+    return readModuleFile(messages_, txtFolder->text(), kTemplatesFile, [&](LineArray lines) {
         state_.PTLines = std::move(lines);
         const TemplateFileRead read = readTemplateFile(state_.PTLines);
         lists_.templateEntries.setStringList(read.entries);
@@ -145,7 +140,7 @@ int frmMusterwright::Read_Party_Templates()
 int frmMusterwright::Read_Parties()
 {
     lists_.partyEntries.setStringList({});
-    return readModuleFile(messages_, txtFolder->text(), QStringLiteral("parties.txt"), [&](LineArray lines) {
+    return readModuleFile(messages_, txtFolder->text(), kPartiesFile, [&](LineArray lines) {
         state_.PartyLines = std::move(lines);
         const PartyFileRead read = readPartyFile(state_.PartyLines);
         lists_.partyEntries.setStringList(read.entries);

@@ -7,6 +7,7 @@
 #include "parties/panel/partiespanel.h"
 #include "parties/panel/templatepanel.h"
 #include "troops/panel/trooppanel.h"
+#include "widgets/controls.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -20,20 +21,11 @@
 #include <QVBoxLayout>
 
 namespace mw {
-namespace {
-
-template <typename W>
-W* named(W* widget, const char* name, const QString& accessibleName)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setAccessibleName(accessibleName);
-    return widget;
-}
-
-} // namespace
 
 frmMusterwright::frmMusterwright(MessageService& messages, FolderChooser& chooser, QWidget* parent)
-    : QWidget(parent), messages_(messages), chooser_(chooser)
+    : QWidget(parent)
+    , messages_(messages)
+    , chooser_(chooser)
 {
     setObjectName(QStringLiteral("frmMusterwright"));
     setWindowTitle(kWindowCaption);
@@ -46,33 +38,7 @@ frmMusterwright::frmMusterwright(MessageService& messages, FolderChooser& choose
     titleFont.setBold(true);
     Label54->setFont(titleFont);
     layout->addWidget(Label54);
-
-    frmControls = new QGroupBox(QStringLiteral("Controls"), this);
-    frmControls->setObjectName(QStringLiteral("frmControls"));
-    auto* strip = new QHBoxLayout(frmControls);
-    auto* fileLabel = new QLabel(QStringLiteral("Filename:"), frmControls);
-    fileLabel->setObjectName(QStringLiteral("lblFilename"));
-    cmbChooseFile = named(new QComboBox(frmControls), "cmbChooseFile", QStringLiteral("Filename:"));
-    cmbChooseFile->addItems({kChooseInstructions, kChooseParties, kChooseTemplates, kChooseTroops});
-    cmbChooseFile->setEnabled(false);
-    fileLabel->setBuddy(cmbChooseFile);
-    auto* folderLabel = new QLabel(QStringLiteral("Folder:"), frmControls);
-    folderLabel->setObjectName(QStringLiteral("lblFolder"));
-    txtFolder = named(new QLineEdit(frmControls), "txtFolder", QStringLiteral("Folder:"));
-    txtFolder->setReadOnly(true);
-    folderLabel->setBuddy(txtFolder);
-    cmdBrowse = named(new QPushButton(QStringLiteral("Browse..."), frmControls), "cmdBrowse", QStringLiteral("Browse..."));
-    cmdUpdate = named(new QPushButton(QStringLiteral("Update"), frmControls), "cmdUpdate", QStringLiteral("Update"));
-    cmdSave = named(new QPushButton(QStringLiteral("Save"), frmControls), "cmdSave", QStringLiteral("Save"));
-    cmdUpdate->setEnabled(false);
-    cmdSave->setEnabled(false);
-    strip->addWidget(fileLabel);
-    strip->addWidget(cmbChooseFile);
-    strip->addWidget(folderLabel);
-    strip->addWidget(txtFolder, 1);
-    strip->addWidget(cmdBrowse);
-    strip->addWidget(cmdUpdate);
-    strip->addWidget(cmdSave);
+    buildStrip();
     layout->addWidget(frmControls);
 
     // The four panels share one place; exactly one is visible.
@@ -83,10 +49,17 @@ frmMusterwright::frmMusterwright(MessageService& messages, FolderChooser& choose
     frmTroops = new TroopPanel(state_, lists_, messages_, panels);
     frmParties = new PartiesPanel(state_, lists_, messages_, panels);
     frmParty_Templates = new TemplatePanel(state_, lists_, messages_, panels);
+    editors_ = {
+        { kChooseInstructions, frmInstructions, nullptr },
+        { kChooseParties, frmParties, frmParties },
+        { kChooseTemplates, frmParty_Templates, frmParty_Templates },
+        { kChooseTroops, frmTroops, frmTroops },
+    };
     QSize needed;
-    for (QWidget* panel : std::initializer_list<QWidget*>{frmInstructions, frmTroops, frmParties, frmParty_Templates}) {
-        panelLayout->addWidget(panel, 0, 0);
-        needed = needed.expandedTo(panel->minimumSizeHint());
+    for (const Editor& editor : editors_) {
+        cmbChooseFile->addItem(editor.entry);
+        panelLayout->addWidget(editor.panel, 0, 0);
+        needed = needed.expandedTo(editor.panel->minimumSizeHint());
     }
     panels->setMinimumSize(needed);
     layout->addWidget(panels, 1);
@@ -101,6 +74,33 @@ frmMusterwright::frmMusterwright(MessageService& messages, FolderChooser& choose
 
 frmMusterwright::~frmMusterwright() = default;
 
+void frmMusterwright::buildStrip()
+{
+    frmControls = captionedGroup(QStringLiteral("Controls"), QStringLiteral("frmControls"), this);
+    cmbChooseFile = namedControl(new QComboBox(frmControls), QStringLiteral("cmbChooseFile"), QStringLiteral("Filename:"));
+    cmbChooseFile->setEnabled(false);
+    auto* fileLabel = labelFor(QStringLiteral("Filename:"), cmbChooseFile, frmControls);
+    fileLabel->setObjectName(QStringLiteral("lblFilename"));
+    txtFolder = namedControl(new QLineEdit(frmControls), QStringLiteral("txtFolder"), QStringLiteral("Folder:"));
+    txtFolder->setReadOnly(true);
+    auto* folderLabel = labelFor(QStringLiteral("Folder:"), txtFolder, frmControls);
+    const auto button = [this](const QString& caption, const QString& name) {
+        return namedControl(new QPushButton(caption, frmControls), name, caption);
+    };
+    cmdBrowse = button(QStringLiteral("Browse..."), QStringLiteral("cmdBrowse"));
+    cmdUpdate = button(QStringLiteral("Update"), QStringLiteral("cmdUpdate"));
+    cmdSave = button(QStringLiteral("Save"), QStringLiteral("cmdSave"));
+    cmdUpdate->setEnabled(false);
+    cmdSave->setEnabled(false);
+    auto* strip = new QHBoxLayout(frmControls);
+    strip->addWidget(fileLabel);
+    strip->addWidget(cmbChooseFile);
+    strip->addWidget(folderLabel);
+    strip->addWidget(txtFolder, 1);
+    for (QPushButton* command : { cmdBrowse, cmdUpdate, cmdSave })
+        strip->addWidget(command);
+}
+
 void frmMusterwright::Form_Load()
 {
     if (cmbChooseFile->currentText() == kChooseInstructions)
@@ -110,32 +110,45 @@ void frmMusterwright::Form_Load()
     QStringList levels;
     for (int i = 0; i <= 15; ++i)
         levels << QString::number(i);
-    frmParty_Templates->cmbPTAgressiveness->clear();
-    frmParty_Templates->cmbPTAgressiveness->addItems(levels);
-    frmParty_Templates->cmbPTCourage->clear();
-    frmParty_Templates->cmbPTCourage->addItems(levels);
+    frmParty_Templates->setPersonalityLevels(levels);
     txtFolder->setText(AddBackSlash(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())));
 }
 
-void frmMusterwright::showPanel(QWidget* panel)
+const frmMusterwright::Editor* frmMusterwright::chosenEditor() const
 {
-    frmTroops->setVisible(panel == frmTroops);
-    frmParty_Templates->setVisible(panel == frmParty_Templates);
-    frmInstructions->setVisible(panel == frmInstructions);
-    frmParties->setVisible(panel == frmParties);
+    const QString chosen = cmbChooseFile->currentText();
+    for (const Editor& editor : editors_) {
+        if (editor.entry == chosen)
+            return &editor;
+    }
+    return nullptr;
+}
+
+void frmMusterwright::showPanel(const QWidget* panel)
+{
+    for (const Editor& editor : editors_)
+        editor.panel->setVisible(editor.panel == panel);
 }
 
 void frmMusterwright::cmbChooseFile_Click()
 {
-    const QString chosen = cmbChooseFile->currentText();
-    if (chosen == kChooseTroops)
-        showPanel(frmTroops);
-    else if (chosen == kChooseTemplates)
-        showPanel(frmParty_Templates);
-    else if (chosen == kChooseParties)
-        showPanel(frmParties);
-    else
-        showPanel(frmInstructions);
+    const Editor* chosen = chosenEditor();
+    showPanel(chosen ? chosen->panel : frmInstructions);
+}
+
+bool frmMusterwright::chooseFile(const QString& entry)
+{
+    const int index = cmbChooseFile->findText(entry);
+    if (index < 0)
+        return false;
+    cmbChooseFile->setCurrentIndex(index);
+    return true;
+}
+
+QListView* frmMusterwright::shownRecordList() const
+{
+    const Editor* chosen = chosenEditor();
+    return chosen && chosen->records ? chosen->records->recordList() : nullptr;
 }
 
 } // namespace mw

@@ -7,12 +7,13 @@
 #include "widgets/sharedlists.h"
 
 #include <QWidget>
-#include <array>
+#include <vector>
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QPushButton;
 
 namespace mw {
@@ -20,6 +21,7 @@ namespace mw {
 class FolderChooser;
 class InstructionsPanel;
 class PartiesPanel;
+class RecordPanel;
 class TemplatePanel;
 class TroopPanel;
 
@@ -28,19 +30,6 @@ class frmMusterwright : public QWidget {
 public:
     frmMusterwright(MessageService& messages, FolderChooser& chooser, QWidget* parent = nullptr);
     ~frmMusterwright() override;
-
-    QLabel* Label54;
-    QGroupBox* frmControls;
-    QComboBox* cmbChooseFile;
-    QLineEdit* txtFolder;
-    QPushButton* cmdBrowse;
-    QPushButton* cmdUpdate;
-    QPushButton* cmdSave;
-
-    InstructionsPanel* frmInstructions;
-    TroopPanel* frmTroops;
-    PartiesPanel* frmParties;
-    TemplatePanel* frmParty_Templates;
 
     void Form_Load();
     void cmbChooseFile_Click();
@@ -65,6 +54,11 @@ public:
     // Reads "Musterwright.ini" from the current directory: DEFAULT_FOLDER=<folder> lines.
     void Read_Musterwright_INI();
 
+    // Chooses `entry` in the file selector; false when it has no such entry.
+    bool chooseFile(const QString& entry);
+    // The record list of the panel the file selector shows, if that panel has one.
+    QListView* shownRecordList() const;
+
     ModuleState& state() { return state_; }
     SharedLists& lists() { return lists_; }
     // True when the data in memory came whole from the folder now shown; only then may
@@ -72,14 +66,36 @@ public:
     bool moduleComplete() const { return moduleComplete_; }
 
 private:
+    // One entry of the file selector: the panel it shows and, for the three editable
+    // files, the panel's record list and Update.
+    struct Editor {
+        QString entry;
+        QWidget* panel;
+        RecordPanel* records; // null for the instructions
+    };
+    const Editor* chosenEditor() const;
+    void buildStrip();
+    void showPanel(const QWidget* panel);
     QString Save_Lines(const LineArray& lines, const QString& fileName);
-    void showPanel(QWidget* panel);
 
     MessageService& messages_;
     FolderChooser& chooser_;
     ModuleState state_;
     SharedLists lists_;
     bool moduleComplete_ = false;
+
+    QLabel* Label54;
+    QGroupBox* frmControls;
+    QComboBox* cmbChooseFile;
+    QLineEdit* txtFolder;
+    QPushButton* cmdBrowse;
+    QPushButton* cmdUpdate;
+    QPushButton* cmdSave;
+    InstructionsPanel* frmInstructions;
+    TroopPanel* frmTroops;
+    PartiesPanel* frmParties;
+    TemplatePanel* frmParty_Templates;
+    std::vector<Editor> editors_; // in the order of the file selector's entries
 };
 
 } // namespace mw

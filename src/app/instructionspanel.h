@@ -14,6 +14,7 @@ class InstructionsPanel : public QWidget {
 public:
     explicit InstructionsPanel(QWidget* parent = nullptr);
 
+private:
     QGroupBox* Frame1;
     QPlainTextEdit* Text1;
     QGroupBox* Frame9;

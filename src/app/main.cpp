@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
@@ -60,7 +59,7 @@ int main(int argc, char** argv)
         window.loadFolder(mw::AddBackSlash(folder));
     }
     if (parser.isSet(panel))
-        window.cmbChooseFile->setCurrentText(parser.value(panel));
+        window.chooseFile(parser.value(panel));
     if (parser.isSet(record))
         mw::selectRecord(window, parser.value(record).toInt());
 

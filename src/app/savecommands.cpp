@@ -3,9 +3,8 @@
 #include "app/frmmusterwright.h"
 #include "app/shelltexts.h"
 #include "core/textfiles.h"
-#include "parties/panel/partiespanel.h"
-#include "parties/panel/templatepanel.h"
-#include "troops/panel/trooppanel.h"
+#include "core/modulefiles.h"
+#include "widgets/recordpanel.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -16,13 +15,9 @@ void frmMusterwright::cmdUpdate_Click()
 {
     if (!moduleComplete_)
         return;
-    const QString chosen = cmbChooseFile->currentText();
-    if (chosen == kChooseTroops)
-        frmTroops->Update_Troop();
-    else if (chosen == kChooseTemplates)
-        frmParty_Templates->Update_PT();
-    else if (chosen == kChooseParties)
-        frmParties->Update_Parties();
+    const Editor* chosen = chosenEditor();
+    if (chosen && chosen->records)
+        chosen->records->updateRecord();
 }
 
 void frmMusterwright::cmdSave_Click()
@@ -48,17 +43,17 @@ QString frmMusterwright::Save_Lines(const LineArray& lines, const QString& fileN
 
 QString frmMusterwright::Save_Troops()
 {
-    return Save_Lines(state_.TroopLines, QStringLiteral("troops.txt"));
+    return Save_Lines(state_.TroopLines, kTroopsFile);
 }
 
 QString frmMusterwright::Save_PT()
 {
-    return Save_Lines(state_.PTLines, QStringLiteral("party_templates.txt"));
+    return Save_Lines(state_.PTLines, kTemplatesFile);
 }
 
 QString frmMusterwright::Save_Parties()
 {
-    return Save_Lines(state_.PartyLines, QStringLiteral("parties.txt"));
+    return Save_Lines(state_.PartyLines, kPartiesFile);
 }
 
 } // namespace mw

@@ -2,6 +2,8 @@
 // values so they can be checked without a window.
 #pragma once
 
+#include "core/modulefiles.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -12,16 +14,11 @@ inline const QString kWindowCaption = QStringLiteral("Varnholt - Unofficial Must
 inline const QString kTitleLabel = QStringLiteral("Varnholt - Unofficial Musterwright");
 inline const QString kBrowseTitle = QStringLiteral("Select a Varnholt module folder to modify:");
 
+// The file selector's entries: the instructions and the three editable files.
 inline const QString kChooseInstructions = QStringLiteral("Instructions");
-inline const QString kChooseParties = QStringLiteral("parties.txt");
-inline const QString kChooseTemplates = QStringLiteral("party_templates.txt");
-inline const QString kChooseTroops = QStringLiteral("troops.txt");
-
-// The five module files in the order they are read and reported.
-inline const std::array<QString, 5> kModuleFiles = {
-    QStringLiteral("troops.txt"), QStringLiteral("item_kinds1.txt"), QStringLiteral("factions.txt"),
-    QStringLiteral("party_templates.txt"), QStringLiteral("parties.txt"),
-};
+inline const QString& kChooseParties = kPartiesFile;
+inline const QString& kChooseTemplates = kTemplatesFile;
+inline const QString& kChooseTroops = kTroopsFile;
 
 QString instructionsText();
 

@@ -1,6 +1,8 @@
 // Entry texts of the item and faction catalogues, made from their files' lines.
 #include "catalog/catalogs.h"
 
+#include "core/modulefiles.h"
+
 #include "core/fields.h"
 
 #include <limits>
@@ -64,7 +66,7 @@ QString fixedFactionEntry(const QString& gameVersion, std::vector<Message>& mess
 
 CatalogRead readItemCatalog(const LineArray& itemLines)
 {
-    const QString file = QStringLiteral("item_kinds1.txt");
+    const QString& file = kItemsFile;
     CatalogRead read;
     int n = 0;
     readCatalogLines(itemLines, read, [&](int k, std::string_view line) {
@@ -84,7 +86,7 @@ CatalogRead readItemCatalog(const LineArray& itemLines)
 
 CatalogRead readFactionCatalog(const LineArray& factionLines, const QString& gameVersion)
 {
-    const QString file = QStringLiteral("factions.txt");
+    const QString& file = kFactionsFile;
     CatalogRead read;
     read.entries << fixedFactionEntry(gameVersion, read.messages);
     int n = 1;

@@ -27,17 +27,17 @@ bool partiesMenuAccepted(const QString& text)
     return value && *value >= 0;
 }
 
-std::string storableText(const QString& text, const QString& box, TextCodec codec, const QString& fileName)
+Message refusalMessage(const QString& text)
 {
-    for (QChar ch : text)
-        if (ch == QLatin1Char(' ') || ch == QLatin1Char('\r') || ch == QLatin1Char('\n'))
-            throw UpdateRefusal { unstorableTextMessage(box, fileName,
-                QStringLiteral("it holds a space or a line break, which would split the line's fields")) };
-    auto bytes = encodeText(text, codec);
-    if (!bytes)
-        throw UpdateRefusal { unstorableTextMessage(
-            box, fileName, QStringLiteral("it holds a character that the file's Latin-1 encoding cannot store")) };
-    return std::move(*bytes);
+    return { text, MessageIcon::Warning };
+}
+
+Message refusalMessage(const TextEncoder::Failure& failure, const QString& fileName)
+{
+    const QString reason = failure.problem == TextEncoder::Problem::SplitsFields
+        ? QStringLiteral("it holds a space or a line break, which would split the line's fields")
+        : QStringLiteral("it holds a character that the file's Latin-1 encoding cannot store");
+    return refusalMessage(unstorableTextMessage(failure.box, fileName, reason));
 }
 
 } // namespace mw

@@ -1,12 +1,11 @@
 // The texts the two party panels show: list entries and every message of their handlers.
 #pragma once
 
+#include "core/modulefiles.h"
+
 #include <QString>
 
 namespace mw {
-
-inline const QString kTemplateFileName = QStringLiteral("party_templates.txt");
-inline const QString kPartyFileName = QStringLiteral("parties.txt");
 
 inline const QString kSelectTemplateMessage = QStringLiteral("Please select a party template from the list");
 inline const QString kSelectPartyMessage = QStringLiteral("Please select a party from the list");

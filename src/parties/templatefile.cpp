@@ -17,12 +17,12 @@ TemplateFileRead readTemplateFile(const LineArray& lines)
     TemplateFileRead read;
     try {
         for (int n = 1; n <= lines.count(); ++n) {
-            const std::string& line = lines.at(n, kTemplateFileName);
+            const std::string& line = lines.at(n, kTemplatesFile);
             if (!isTemplateLine(line))
                 continue;
             const auto fields = cutFields(line);
             const QString id = decodeText(fields[0], lines.codec());
-            const QString name = decodeText(fieldAt(fields, 1, n, kTemplateFileName), lines.codec());
+            const QString name = decodeText(fieldAt(fields, 1, n, kTemplatesFile), lines.codec());
             read.entries << recordEntryText(static_cast<int>(read.entries.size()), name, id);
         }
     } catch (const ModError& error) {

@@ -28,7 +28,7 @@ std::string personalityField(const TemplateInput& input, std::string_view oldFie
     return std::string(oldField5);
 }
 
-std::string memberEntries(const TemplateInput& input, TextCodec codec)
+std::string memberEntries(const TemplateInput& input, TextEncoder& encode)
 {
     std::string out;
     for (int s = 0; s < kMemberSlots; ++s) {
@@ -39,8 +39,8 @@ std::string memberEntries(const TemplateInput& input, TextCodec codec)
         }
         const QString row = QStringLiteral(" box in row %1").arg(s + 1);
         out += std::to_string(member.troop) + ' ';
-        out += storableText(member.min, QStringLiteral("the Min") + row, codec, kTemplateFileName) + ' ';
-        out += storableText(member.max, QStringLiteral("the Max") + row, codec, kTemplateFileName) + ' ';
+        out += encode(member.min, QStringLiteral("the Min") + row) + ' ';
+        out += encode(member.max, QStringLiteral("the Max") + row) + ' ';
         out += member.prisoner ? "1 " : "0 ";
     }
     return out;
@@ -48,35 +48,46 @@ std::string memberEntries(const TemplateInput& input, TextCodec codec)
 
 } // namespace
 
-TemplateUpdate rebuildTemplate(const LineArray& lines, int k, const TemplateInput& input)
+TemplateRebuilt rebuildTemplate(const ModuleState& module, int k, const TemplateInput& input)
 {
-    TemplateUpdate update;
+    const LineArray& lines = module.PTLines;
+    TemplateRebuilt rebuilt;
     const int n = templateLineNumber(k);
-    const std::string& old = lines.at(n, kTemplateFileName);
-    if (!isTemplateLine(old)) {
-        update.refusal = notARecordLineMessage(n, kTemplateFileName, QStringLiteral("pt_"));
-        return update;
-    }
+    TextEncoder encode(lines.codec(), true);
     try {
-        const TextCodec codec = lines.codec();
+        const std::string& old = lines.at(n, kTemplatesFile);
+        if (!isTemplateLine(old)) {
+            rebuilt.outcome.refusal = refusalMessage(notARecordLineMessage(n, kTemplatesFile, QStringLiteral("pt_")));
+            return rebuilt;
+        }
         const auto fields = cutFields(old);
         std::string line;
-        line += storableText(input.id, QStringLiteral("the ID box"), codec, kTemplateFileName) + ' ';
-        line += storableText(input.name, QStringLiteral("the Name box"), codec, kTemplateFileName) + ' ';
-        line += std::string(fieldAt(fields, 2, n, kTemplateFileName)) + ' ';
-        line += storableText(input.menu, QStringLiteral("the Menu box"), codec, kTemplateFileName) + ' ';
+        line += encode(input.id, QStringLiteral("the ID box")) + ' ';
+        line += encode(input.name, QStringLiteral("the Name box")) + ' ';
+        line += std::string(fieldAt(fields, 2, n, kTemplatesFile)) + ' ';
+        line += encode(input.menu, QStringLiteral("the Menu box")) + ' ';
         line += std::to_string(input.faction) + ' ';
         const bool keepsOld = !namedPersonalityNumber(input.personality) && input.personality != kPersonalityCustom;
-        const std::string_view oldField5 = keepsOld ? fieldAt(fields, 5, n, kTemplateFileName) : std::string_view();
-        line += personalityField(input, oldField5, update.messages) + ' ';
-        line += memberEntries(input, codec);
-        update.line = std::move(line);
-        update.entry = recordEntryText(k, input.name, input.id);
-    } catch (const UpdateRefusal& refusal) {
-        update = TemplateUpdate {};
-        update.refusal = refusal.text;
+        const std::string_view oldField5 = keepsOld ? fieldAt(fields, 5, n, kTemplatesFile) : std::string_view();
+        line += personalityField(input, oldField5, rebuilt.outcome.messages) + ' ';
+        line += memberEntries(input, encode);
+        if (!encode.failure()) {
+            rebuilt.lines = { { n, std::move(line) } };
+            rebuilt.entry = recordEntryText(k, input.name, input.id);
+            rebuilt.outcome.messages.push_back({ updatedMessage(input.name, input.id), MessageIcon::None });
+            return rebuilt;
+        }
+    } catch (const ModError& error) {
+        // A text refused before the failure is what stopped this rebuild first.
+        if (!encode.failure()) {
+            rebuilt = TemplateRebuilt {};
+            rebuilt.outcome.error = error;
+            return rebuilt;
+        }
     }
-    return update;
+    rebuilt = TemplateRebuilt {};
+    rebuilt.outcome.refusal = refusalMessage(*encode.failure(), kTemplatesFile);
+    return rebuilt;
 }
 
 } // namespace mw

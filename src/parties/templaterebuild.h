@@ -1,9 +1,10 @@
 // Rebuilding a template line from what the template panel shows.
 #pragma once
 
-#include "core/linearray.h"
 #include "core/messages.h"
-#include "parties/templatedisplay.h"
+#include "core/modulestate.h"
+#include "core/records.h"
+#include "parties/templateshow.h"
 
 #include <QString>
 #include <array>
@@ -33,11 +34,10 @@ struct TemplateInput {
     std::array<MemberInput, kMemberSlots> members;
 };
 
-struct TemplateUpdate {
-    std::optional<QString> refusal; // when set, the template must be left alone and nothing else is filled
+struct TemplateRebuilt {
+    std::vector<ReplacedLine> lines; // the new line k + 3; none when refused or failed
     QString entry; // the new text of list entry k
-    std::string line; // the new line k + 3
-    std::vector<Message> messages; // shown before the confirmation
+    Outcome outcome; // the messages and confirmation once stored, or the refusal, or the error
 };
 
 // The new line of template `k`: identifier, name, the old field 2, menu, faction,
@@ -45,6 +45,6 @@ struct TemplateUpdate {
 // followed by one space. Nothing else of the old line survives. A line that is not a
 // template line or a box text the file cannot store gives a refusal; a line with too few
 // fields is an error.
-TemplateUpdate rebuildTemplate(const LineArray& lines, int k, const TemplateInput& input);
+TemplateRebuilt rebuildTemplate(const ModuleState& module, int k, const TemplateInput& input);
 
 } // namespace mw

@@ -12,7 +12,7 @@
 namespace mw {
 namespace {
 
-const QString kFile = QString::fromLatin1(kTroopsFile);
+const QString& kFile = kTroopsFile;
 const QString kNotUpdated = QStringLiteral("; the troop was not updated.");
 
 Message refusal(const QString& text)
@@ -44,7 +44,7 @@ uint32_t withBit(uint32_t word, uint32_t bit, bool on)
     return on ? word | bit : word & ~bit;
 }
 
-uint32_t panelFlagWord(uint32_t word, const TroopPanelValues& values)
+uint32_t panelFlagWord(uint32_t word, const TroopInput& values)
 {
     word = withBit(word, kFemaleBit, values.gender == 1);
     word = withBit(word, kUndeadBit, values.gender == 2);
@@ -52,38 +52,6 @@ uint32_t panelFlagWord(uint32_t word, const TroopPanelValues& values)
         word = withBit(word, kFlagBoxes[k].bit, values.flagStates[k] == 1); // a greyed box clears its bit
     return word;
 }
-
-// Encodes the panel's texts in the file's encoding; the first text that does not fit
-// names its box in the refusal.
-class Encoder {
-public:
-    explicit Encoder(TextCodec codec)
-        : codec_(codec)
-    {
-    }
-
-    std::string operator()(const QString& text, std::string_view caption)
-    {
-        auto bytes = encodeText(text, codec_);
-        if (bytes)
-            return std::move(*bytes);
-        if (!failedBox_)
-            failedBox_ = QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
-        return {};
-    }
-
-    std::optional<Message> refusalMessage() const
-    {
-        if (!failedBox_)
-            return std::nullopt;
-        return refusal(QStringLiteral("The text in %1 holds a character that %2 cannot store in its encoding")
-                           .arg(*failedBox_, kFile));
-    }
-
-private:
-    TextCodec codec_;
-    std::optional<QString> failedBox_;
-};
 
 std::string joined(const std::string& lead, const std::vector<std::string>& texts)
 {
@@ -124,11 +92,11 @@ std::string inventoryLine(const std::vector<std::string>& itemNumbers)
     return line;
 }
 
-std::string skillLine(const std::array<QString, 23>& skills)
+std::string skillLine(const std::array<QString, kSkillBoxes.size()>& skills)
 {
     std::array<std::string, 5> words;
     words.fill("00000000");
-    for (size_t k = 0; k < kSkillBoxes.size(); ++k) {
+    for (size_t k = 0; k < kRecordSkills; ++k) {
         const QString& text = skills[k];
         const char digit = text == QStringLiteral("10") ? 'A'
             : text.isEmpty()                            ? '0'
@@ -149,78 +117,89 @@ std::string faceLine(const QString& face1, const QString& face2)
     return line;
 }
 
-TroopRebuild rebuildTroop(
-    const TroopPanelValues& values, const LineArray& lines, int index, int linesPerTroop, const QString& gameVersion)
-{
-    TroopRebuild result;
-    if (values.inventory.size() > kMaxInventory) {
-        result.refusal = Message { QStringLiteral("ERROR: you cannot have more than 64 items, please remove some!"),
-            MessageIcon::None };
-        return result;
-    }
+namespace {
 
-    const int start = recordStart(index, linesPerTroop);
-    const std::string& first = lines.at(start, kFile);
-    if (!startsWith(first, "trp_")) {
-        result.refusal = refusal(QStringLiteral("The record of troop %1 should begin at line %2 of %3, but that line "
-                                                "does not begin with \"trp_\"")
-                                     .arg(index)
-                                     .arg(start)
-                                     .arg(kFile));
-        return result;
-    }
+// The refusal of a record that is not where the arithmetic puts it.
+std::optional<Message> misplacedRecord(const LineArray& lines, int index, int start)
+{
+    if (!startsWith(lines.at(start, kFile), "trp_"))
+        return refusal(QStringLiteral("The record of troop %1 should begin at line %2 of %3, but that line "
+                                      "does not begin with \"trp_\"")
+                           .arg(index)
+                           .arg(start)
+                           .arg(kFile));
     // In a file of irregular records the line may begin another troop's record: writing
     // there would overwrite that troop.
     const int troopThere = troopLinesBefore(lines, start);
-    if (troopThere != index) {
-        result.refusal = refusal(QStringLiteral("The record of troop %1 should begin at line %2 of %3, but that line "
-                                                "begins the record of troop %4")
-                                     .arg(index)
-                                     .arg(start)
-                                     .arg(kFile)
-                                     .arg(troopThere));
-        return result;
+    if (troopThere != index)
+        return refusal(QStringLiteral("The record of troop %1 should begin at line %2 of %3, but that line "
+                                      "begins the record of troop %4")
+                           .arg(index)
+                           .arg(start)
+                           .arg(kFile)
+                           .arg(troopThere));
+    return std::nullopt;
+}
+
+std::optional<Message> unstorableSkill(const TroopInput& values)
+{
+    for (size_t k = 0; k < kRecordSkills; ++k) {
+        if (!isSkillValue(values.skills[k]))
+            return refusal(QStringLiteral("Skill value in %1 must be a whole number from 0 to 10")
+                               .arg(captionText(kSkillBoxes[k].caption)));
     }
-    const bool writesFaces = gameVersion == QStringLiteral("0.90x");
+    return std::nullopt;
+}
+
+void rebuildRecord(const TroopInput& values, const ModuleState& module, int index, TroopRebuilt& result)
+{
+    const LineArray& lines = module.TroopLines;
+    const int start = recordStart(index, module.LinesPerTroop);
+    const bool writesFaces = module.GameVersion == QStringLiteral("0.90x");
+    if (values.inventory.size() > kMaxInventory) {
+        result.outcome.refusal = Message {
+            QStringLiteral("ERROR: you cannot have more than 64 items, please remove some!"), MessageIcon::None
+        };
+        return;
+    }
+    if ((result.outcome.refusal = misplacedRecord(lines, index, start)))
+        return;
     lines.at(start + (writesFaces ? 5 : 4), kFile); // the whole record must lie within the file
 
-    const auto fields = cutFields(first);
+    const auto fields = cutFields(lines.at(start, kFile));
     fieldAt(fields, 5, start, kFile); // fields 3 to 5 are read or kept
     const auto flags = storableFlagWord(fields[3]);
     if (!flags) {
-        result.refusal = refusal(QStringLiteral("The flag word %1 (field 3 of line %2 of %3) is not a whole number "
-                                                "from 0 to 2147483647")
-                                     .arg(quoteForError(fields[3]))
-                                     .arg(start)
-                                     .arg(kFile));
-        return result;
+        result.outcome.refusal = refusal(QStringLiteral("The flag word %1 (field 3 of line %2 of %3) is not a whole "
+                                                        "number from 0 to 2147483647")
+                                             .arg(quoteForError(fields[3]))
+                                             .arg(start)
+                                             .arg(kFile));
+        return;
     }
-    for (size_t k = 0; k < kSkillBoxes.size(); ++k) {
-        if (!isSkillValue(values.skills[k])) {
-            result.refusal = refusal(QStringLiteral("Skill value in %1 must be a whole number from 0 to 10")
-                                         .arg(QString::fromLatin1(kSkillBoxes[k].caption.data(),
-                                             static_cast<qsizetype>(kSkillBoxes[k].caption.size()))));
-            return result;
-        }
-    }
+    if ((result.outcome.refusal = unstorableSkill(values)))
+        return;
 
-    Encoder encode(lines.codec());
+    TextEncoder encode(lines.codec(), false);
     const std::string flagText = std::to_string(panelFlagWord(*flags, values));
-    const std::string line1 = joinFields({ encode(values.id, "Troop ID"), encode(values.name1, "Single"),
-        encode(values.name2, "Multiple"), flagText, std::string(fields[4]), std::string(fields[5]),
-        std::to_string(values.faction), std::to_string(values.upgradeA), std::to_string(values.upgradeB) });
+    const std::string line1 = joinFields({ encode(values.id, QStringLiteral("Troop ID")),
+        encode(values.name1, QStringLiteral("Single")), encode(values.name2, QStringLiteral("Multiple")), flagText,
+        std::string(fields[4]), std::string(fields[5]), std::to_string(values.faction),
+        std::to_string(values.upgradeA), std::to_string(values.upgradeB) });
     std::vector<std::string> itemNumbers;
     for (const QString& entry : values.inventory)
-        itemNumbers.push_back(encode(itemNumberOfEntry(entry), "Items"));
+        itemNumbers.push_back(encode(itemNumberOfEntry(entry), QStringLiteral("Items")));
     std::vector<std::string> attributes;
     for (size_t k = 0; k < values.attributes.size(); ++k)
-        attributes.push_back(encode(values.attributes[k], kAttributeBoxes[k].caption));
+        attributes.push_back(encode(values.attributes[k], captionText(kAttributeBoxes[k].caption)));
     std::vector<std::string> proficiencies;
     for (size_t k = 0; k < values.proficiencies.size(); ++k)
-        proficiencies.push_back(encode(values.proficiencies[k], kProficiencyBoxes[k].caption));
-    if (auto message = encode.refusalMessage()) {
-        result.refusal = std::move(message);
-        return result;
+        proficiencies.push_back(encode(values.proficiencies[k], captionText(kProficiencyBoxes[k].caption)));
+    if (const auto& failure = encode.failure()) {
+        result.outcome.refusal
+            = refusal(QStringLiteral("The text in %1 holds a character that %2 cannot store in its encoding")
+                          .arg(failure->box, kFile));
+        return;
     }
 
     result.lines
@@ -230,9 +209,22 @@ TroopRebuild rebuildTroop(
         result.lines.push_back({ start + 5, faceLine(values.face1, values.face2) });
     result.troopEntry = troopEntryText(index, values.name1, values.id);
     result.upgradeEntry = upgradeEntryText(index, values.name1);
-    result.confirmation = { QStringLiteral("Information on ") + values.name1 + QStringLiteral(" (") + values.id
-            + QStringLiteral(") has been updated."),
-        MessageIcon::None };
+    result.outcome.messages.push_back({ QStringLiteral("Information on ") + values.name1 + QStringLiteral(" (")
+            + values.id + QStringLiteral(") has been updated."),
+        MessageIcon::None });
+}
+
+} // namespace
+
+TroopRebuilt rebuildTroop(const ModuleState& module, int index, const TroopInput& input)
+{
+    TroopRebuilt result;
+    try {
+        rebuildRecord(input, module, index, result);
+    } catch (const ModError& error) {
+        result = TroopRebuilt {};
+        result.outcome.error = error;
+    }
     return result;
 }
 

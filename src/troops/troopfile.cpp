@@ -10,7 +10,7 @@
 namespace mw {
 namespace {
 
-const QString kFile = QString::fromLatin1(kTroopsFile);
+const QString& kFile = kTroopsFile;
 
 QString lineWhere(int line)
 {

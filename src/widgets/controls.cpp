@@ -1,4 +1,4 @@
-// Construction of the party panels' common controls.
+// Construction of the common controls.
 #include "widgets/controls.h"
 
 #include <QComboBox>
@@ -50,10 +50,12 @@ QComboBox* sharedCombo(QStringListModel& model, const QString& name, const QStri
     return combo;
 }
 
-QLineEdit* numberBox(const QString& name, const QString& label, QWidget* parent)
+QLineEdit* numberBox(const QString& name, const QString& label, QWidget* parent, int digits)
 {
     auto* box = namedControl(new QLineEdit(parent), name, label);
     box->setAlignment(Qt::AlignCenter);
+    if (digits > 0)
+        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0'))) + 14);
     return box;
 }
 

@@ -1,5 +1,5 @@
-// Building blocks shared by the two party panels: named controls, the record lists and the
-// combos that show a shared list model.
+// Building blocks shared by the panels and the window: named controls, the record lists and
+// the combos that show a shared list model.
 #pragma once
 
 #include <QString>
@@ -33,8 +33,9 @@ QListView* recordList(QStringListModel& model, const QString& name, const QStrin
 // A choice-only combo on a shared model that stays fast with thousands of entries.
 QComboBox* sharedCombo(QStringListModel& model, const QString& name, const QString& label, QWidget* parent);
 
-// A single-line box whose text is centred, for numbers.
-QLineEdit* numberBox(const QString& name, const QString& label, QWidget* parent);
+// A single-line box whose text is centred, for numbers; with `digits`, just wide enough
+// for that many.
+QLineEdit* numberBox(const QString& name, const QString& label, QWidget* parent, int digits = 0);
 
 // Sets a box's text only when it changes, so that an untouched box keeps its undo history.
 void replaceText(QLineEdit* box, const QString& text);

@@ -5,7 +5,9 @@
 #include "core/errors.h"
 #include "core/linearray.h"
 #include "core/messages.h"
-#include "parties/templatedisplay.h"
+#include "core/modulestate.h"
+#include "core/records.h"
+#include "parties/templateshow.h"
 
 #include <QString>
 #include <initializer_list>
@@ -21,6 +23,26 @@ inline LineArray withHeader(std::initializer_list<std::string> records, TextCode
     std::vector<std::string> lines = { "fileformat 1", "12" };
     lines.insert(lines.end(), records.begin(), records.end());
     return LineArray(std::move(lines), codec);
+}
+
+// A module whose two party files are both `lines`; each test reads only one of them.
+inline ModuleState partyModule(LineArray lines)
+{
+    ModuleState module;
+    module.PTLines = lines;
+    module.PartyLines = std::move(lines);
+    return module;
+}
+
+// The one line a rebuild made, or "" when it made none.
+template <typename Rebuilt> std::string lineOf(const Rebuilt& rebuilt)
+{
+    return rebuilt.lines.empty() ? std::string() : rebuilt.lines.front().bytes;
+}
+
+inline std::optional<QString> refusalText(const Outcome& outcome)
+{
+    return outcome.refusal ? std::optional<QString>(outcome.refusal->text) : std::nullopt;
 }
 
 inline QString errorText(const std::optional<ModError>& error)

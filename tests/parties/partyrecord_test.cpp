@@ -27,10 +27,10 @@ TEST(PartyFile, ListsPartyLinesUntilOneWithoutName)
     EXPECT_EQ(errorText(read.error),
         "Error #9: Subscript out of range: line 8 of parties.txt has 4 fields, field 4 was asked for");
     // Entry k stands for line 2k + 3, whatever the lines before it hold.
-    EXPECT_EQ(displayParty(lines, 2, kTemplates, kFactions).id, "p_camp");
+    EXPECT_EQ(showParty(partyModule(lines), 2, { .factions = kFactions, .templates = kTemplates }).id, "p_camp");
 }
 
-TEST(PartyDisplay, ShowsTheFieldsReadBeforeAFailure)
+TEST(PartyShown, ShowsTheFieldsReadBeforeAFailure)
 {
     const std::tuple<std::string, QString, QString> cases[] = {
         { " 1 0 p_a Alpha 0 12 4 -1 0", "p_a|Alpha|12|4|-1", "" },
@@ -41,13 +41,13 @@ TEST(PartyDisplay, ShowsTheFieldsReadBeforeAFailure)
             "Error #9: Subscript out of range: line 3 of parties.txt has 6 fields, field 6 was asked for" },
     };
     for (const auto& [line, values, error] : cases) {
-        const PartyDisplay d = displayParty(withHeader({ line }), 0, kTemplates, kFactions);
+        const PartyShown d = showParty(partyModule(withHeader({ line })), 0, { .factions = kFactions, .templates = kTemplates });
         EXPECT_EQ(QStringList({ d.id.value_or("-"), d.name.value_or("-"), d.menu.value_or("-"),
                                   d.partyTemplate ? QString::number(*d.partyTemplate) : "-",
                                   d.faction ? QString::number(*d.faction) : "-" })
                       .join('|'),
             values);
-        EXPECT_EQ(errorText(d.error), error) << line;
+        EXPECT_EQ(errorText(d.outcome.error), error) << line;
     }
 }
 
@@ -60,27 +60,22 @@ TEST(PartyRebuild, KeepsFieldsOutsideThePanelOrRefuses)
         { " 1 0 p_old Old 3300 2 1 4", " 1 0 p_new New_Name 3300 4 3 7 " },
     };
     for (const auto& [oldLine, newLine] : cases) {
-        const PartyUpdate update = rebuildParty(withHeader({ oldLine }), 0, kInput);
-        EXPECT_EQ(update.line, newLine);
+        const PartyRebuilt update = rebuildParty(partyModule(withHeader({ oldLine })), 0, kInput);
+        EXPECT_EQ(lineOf(update), newLine);
         EXPECT_EQ(update.entry, "0 - New_Name (p_new)");
     }
-    try {
-        rebuildParty(withHeader({ " 1 0 p_a A 0 0 0" }), 0, kInput);
-        ADD_FAILURE() << "a line of 8 fields was rebuilt";
-    } catch (const ModError& e) {
-        EXPECT_EQ(errorReportText(e),
-            "Error #9: Subscript out of range: line 3 of parties.txt has 8 fields, field 8 was asked for");
-    }
+    EXPECT_EQ(errorText(rebuildParty(partyModule(withHeader({ " 1 0 p_a A 0 0 0" })), 0, kInput).outcome.error),
+        "Error #9: Subscript out of range: line 3 of parties.txt has 8 fields, field 8 was asked for");
 
-    EXPECT_EQ(rebuildParty(withHeader({ "1 0 p_a A 0 0 0 0 0" }), 0, kInput).refusal,
+    EXPECT_EQ(refusalText(rebuildParty(partyModule(withHeader({ "1 0 p_a A 0 0 0 0 0" })), 0, kInput).outcome),
         "Line 3 of parties.txt does not begin with \" 1 0 p_\", so it is not the line of the selected entry. "
         "Nothing was updated.");
-    const PartyUpdate foreign = rebuildParty(withHeader({ " 1 0 p_a A 0 0 0 0 0" }, TextCodec::Latin1), 0,
+    const PartyRebuilt foreign = rebuildParty(partyModule(withHeader({ " 1 0 p_a A 0 0 0 0 0" }, TextCodec::Latin1)), 0,
         { QString::fromUtf8("p_\u0416"), "A", "0", 0, 0 });
-    EXPECT_EQ(foreign.refusal,
+    EXPECT_EQ(refusalText(foreign.outcome),
         "The text of the ID box cannot be stored in parties.txt: it holds a character that the file's Latin-1 "
         "encoding cannot store. Nothing was updated.");
-    EXPECT_EQ(foreign.line, "");
+    EXPECT_EQ(lineOf(foreign), "");
 }
 
 TEST(FieldChecks, PartiesMenu)

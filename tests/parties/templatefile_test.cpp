@@ -1,6 +1,6 @@
 // Reading party_templates.txt: the list entries, and what the panel shows of one template.
 #include "linesupport.h"
-#include "parties/templatedisplay.h"
+#include "parties/templateshow.h"
 #include "parties/templatefile.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ constexpr int kTroops = 20;
 const MemberSlot kEmpty { 0, "0", "0", false };
 
 // Identifier, name, menu, faction and personality as shown, "-" where reading stopped before.
-QString front(const TemplateDisplay& d)
+QString front(const TemplateShown& d)
 {
     return QStringList({ d.id.value_or("-"), d.name.value_or("-"), d.menu.value_or("-"),
                            d.faction ? QString::number(*d.faction) : "-", d.personality.value_or("-") })
@@ -35,10 +35,10 @@ TEST(TemplateFile, ListsTemplateLinesUntilOneWithoutName)
     EXPECT_EQ(errorText(read.error),
         "Error #9: Subscript out of range: line 8 of party_templates.txt has 1 field, field 1 was asked for");
     // Entry k stands for line k + 3, whatever the lines before it hold.
-    EXPECT_EQ(displayTemplate(lines, 4, kFactions, kTroops).id, "pt_beta");
+    EXPECT_EQ(showTemplate(partyModule(lines), 4, { .factions = kFactions, .members = kTroops }).id, "pt_beta");
 }
 
-TEST(TemplateDisplay, MembersAreReadFromTheEndOfTheLine)
+TEST(TemplateShown, MembersAreReadFromTheEndOfTheLine)
 {
     const Message unknown { "unknown line in party_templates.txt", MessageIcon::None };
     struct Case {
@@ -66,16 +66,16 @@ TEST(TemplateDisplay, MembersAreReadFromTheEndOfTheLine)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.members);
-        const TemplateDisplay shown
-            = displayTemplate(withHeader({ "pt_a A 0 5 3 137 " + c.members }), 0, kFactions, kTroops);
+        const TemplateShown shown
+            = showTemplate(partyModule(withHeader({ "pt_a A 0 5 3 137 " + c.members })), 0, { .factions = kFactions, .members = kTroops });
         EXPECT_EQ(front(shown), "pt_a|A|5|3|Soldier");
         EXPECT_EQ(shown.members, c.expected);
-        EXPECT_EQ(shown.messages, c.messages);
-        EXPECT_EQ(errorText(shown.error), c.error);
+        EXPECT_EQ(shown.outcome.messages, c.messages);
+        EXPECT_EQ(errorText(shown.outcome.error), c.error);
     }
 }
 
-TEST(TemplateDisplay, FailuresKeepTheValuesReadBeforeThem)
+TEST(TemplateShown, FailuresKeepTheValuesReadBeforeThem)
 {
     const std::tuple<std::string, QString, QString> cases[] = {
         { "pt_a", "pt_a|-|-|-|-",
@@ -87,9 +87,9 @@ TEST(TemplateDisplay, FailuresKeepTheValuesReadBeforeThem)
             "Error #13: Type mismatch: \"brave\" is not a number (field 5 of line 3 of party_templates.txt)" },
     };
     for (const auto& [line, values, error] : cases) {
-        const TemplateDisplay shown = displayTemplate(withHeader({ line }), 0, kFactions, kTroops);
+        const TemplateShown shown = showTemplate(partyModule(withHeader({ line })), 0, { .factions = kFactions, .members = kTroops });
         EXPECT_EQ(front(shown), values) << line;
-        EXPECT_EQ(errorText(shown.error), error) << line;
-        EXPECT_EQ(shown.members, TemplateDisplay {}.members) << line;
+        EXPECT_EQ(errorText(shown.outcome.error), error) << line;
+        EXPECT_EQ(shown.members, TemplateShown {}.members) << line;
     }
 }

@@ -15,35 +15,35 @@ const std::string kOldLine = "pt_old Old_Name 77 5 3 256 4 1 5 0 -1 -1 -1 -1 -1 
 const std::string kTwoMembers = " 4 1 5 0 7 2 3 1 -1 -1 -1 -1 ";
 
 // The rebuild of `oldLine` from a panel showing two members, changed by `edit`.
-TemplateUpdate rebuilt(const std::function<void(TemplateInput&)>& edit, const std::string& oldLine = kOldLine,
+TemplateRebuilt rebuilt(const std::function<void(TemplateInput&)>& edit, const std::string& oldLine = kOldLine,
     TextCodec codec = TextCodec::Utf8)
 {
     TemplateInput input { "pt_new", "New_Name", "6", 2, "Soldier", "9", "8", false, {} };
     input.members[0] = { 4, "1", "5", false };
     input.members[1] = { 7, "2", "3", true };
     edit(input);
-    return rebuildTemplate(withHeader({ oldLine }, codec), 0, input);
+    return rebuildTemplate(partyModule(withHeader({ oldLine }, codec)), 0, input);
 }
 
 } // namespace
 
 TEST(TemplateRebuild, WritesSixEntriesAndAFinalSpace)
 {
-    const TemplateUpdate update = rebuilt([](TemplateInput&) {});
-    EXPECT_EQ(update.line, "pt_new New_Name 77 6 2 137" + kTwoMembers);
+    const TemplateRebuilt update = rebuilt([](TemplateInput&) {});
+    EXPECT_EQ(lineOf(update), "pt_new New_Name 77 6 2 137" + kTwoMembers);
     EXPECT_EQ(update.entry, "0 - New_Name (pt_new)");
 
-    EXPECT_EQ(rebuilt([](TemplateInput& in) {
+    EXPECT_EQ(lineOf(rebuilt([](TemplateInput& in) {
         in.faction = -1;
         in.menu = "";
         in.members[0] = { 0, "not stored", "", false }; // the boxes of a slot without a troop are not written
         in.members[1].troop = -1;
         for (int s = 2; s < kMemberSlots; ++s)
             in.members[static_cast<size_t>(s)] = { s + 1, "-2", "x", s % 2 == 0 };
-    }).line,
+    })),
         "pt_new New_Name 77  -1 137 -1 -1 3 -2 x 1 4 -2 x 0 5 -2 x 1 6 -2 x 0 ");
 
-    EXPECT_EQ(rebuilt([](TemplateInput& in) { in.name = QString::fromUtf8("Grün"); }, kOldLine, TextCodec::Latin1).line,
+    EXPECT_EQ(lineOf(rebuilt([](TemplateInput& in) { in.name = QString::fromUtf8("Grün"); }, kOldLine, TextCodec::Latin1)),
         "pt_new Gr\xFCn 77 6 2 137" + kTwoMembers);
 }
 
@@ -66,28 +66,28 @@ TEST(Personality, StoredNumberChoiceDetailsAndWrittenNumber)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
         const std::string line = "pt_a A 0 0 0 " + c.stored + " -1 -1 -1 -1 -1 -1 ";
-        EXPECT_EQ(displayTemplate(withHeader({ line }), 0, 1, 1).personality, c.choice);
+        EXPECT_EQ(showTemplate(partyModule(withHeader({ line })), 0, { .factions = 1, .members = 1 }).personality, c.choice);
         EXPECT_EQ(fixedPersonalityDetails(c.choice), c.details);
-        const TemplateUpdate update = rebuilt(
+        const TemplateRebuilt update = rebuilt(
             [&](TemplateInput& in) {
                 in.personality = c.choice;
                 in.banditness = true; // the detail controls are read for Custom only
             },
             line);
-        EXPECT_EQ(update.line, "pt_new New_Name 0 6 2 " + c.written + kTwoMembers);
-        EXPECT_TRUE(update.messages.empty());
+        EXPECT_EQ(lineOf(update), "pt_new New_Name 0 6 2 " + c.written + kTwoMembers);
+        EXPECT_EQ(update.outcome.messages.size(), 1u); // the confirmation only
     }
 
     const auto custom = [](TemplateInput& in) {
         in.personality = "Custom";
         in.banditness = true;
     };
-    EXPECT_EQ(rebuilt(custom).line, "pt_new New_Name 77 6 2 393" + kTwoMembers);
-    const TemplateUpdate unknown = rebuilt([](TemplateInput& in) { in.personality = ""; });
-    EXPECT_EQ(unknown.line, "pt_new New_Name 77 6 2 256" + kTwoMembers);
-    EXPECT_EQ(unknown.messages,
-        std::vector<Message>(
-            { { "Unknown personality in combo box, value will not be changed", MessageIcon::Information } }));
+    EXPECT_EQ(lineOf(rebuilt(custom)), "pt_new New_Name 77 6 2 393" + kTwoMembers);
+    const TemplateRebuilt unknown = rebuilt([](TemplateInput& in) { in.personality = ""; });
+    EXPECT_EQ(lineOf(unknown), "pt_new New_Name 77 6 2 256" + kTwoMembers);
+    EXPECT_EQ(unknown.outcome.messages,
+        std::vector<Message>({ { "Unknown personality in combo box, value will not be changed", MessageIcon::Information },
+            { "Information on New_Name (pt_new) has been updated.", MessageIcon::None } }));
 
     // Where Custom starts.
     EXPECT_EQ(personalityParts(511), (PersonalityDetails { 15, 15, true }));
@@ -114,8 +114,9 @@ TEST(TemplateRebuild, RefusesAndChangesNothing)
             "break, which would split the line's fields. Nothing was updated." },
     };
     for (const auto& [edit, oldLine, codec, refusal] : cases) {
-        const TemplateUpdate update = rebuilt(edit, oldLine, codec);
-        EXPECT_EQ(update.refusal, refusal);
-        EXPECT_EQ(update.line + update.entry.toStdString(), "");
+        const TemplateRebuilt update = rebuilt(edit, oldLine, codec);
+        EXPECT_EQ(refusalText(update.outcome), refusal);
+        EXPECT_EQ(lineOf(update) + update.entry.toStdString(), "");
+        EXPECT_TRUE(update.outcome.messages.empty());
     }
 }

@@ -9,10 +9,10 @@
 namespace mw::test {
 namespace {
 
-TroopPanelValues plainValues()
+TroopInput plainValues()
 {
     const QString zeros = "0x" + QString(32, '0');
-    TroopPanelValues v { "trp_footman", "Footman", "Footmen", 0, {}, 1, 0, 0, {}, { "7", "8", "9", "10", "4" },
+    TroopInput v { "trp_footman", "Footman", "Footmen", 0, {}, 1, 0, 0, {}, { "7", "8", "9", "10", "4" },
         { "40", "41", "42", "43", "44", "45", "46" }, {}, zeros, zeros };
     v.skills.fill("0");
     return v;
@@ -32,41 +32,41 @@ TEST(TroopRebuild, SetsTheFlagBitsOfThePanelAndKeepsTheOthers)
     const std::vector<std::tuple<std::string, int, int, int, std::string>> cases { { "2048", 0, 0, 0, "2048" },
         { "2147483647", 0, 0, 0, "1745873420" }, { "1", 2, 0, 0, "2" }, { "268435472", 0, 2, 1, "268435456" } };
     for (const auto& [current, gender, hero, unmovable, written] : cases) {
-        TroopPanelValues values = plainValues();
+        TroopInput values = plainValues();
         values.gender = gender;
         values.flagStates.front() = hero;
         values.flagStates.back() = unmovable;
-        const TroopRebuild rebuild = rebuildTroop(values, twoWith(current), 1, 7, "0.90x");
+        const TroopRebuilt rebuild = rebuildTroop(troopModule(twoWith(current), 7, "0.90x"), 1, values);
         EXPECT_EQ(rebuild.lines.at(0).bytes, "trp_footman Footman Footmen " + written + " 77 88 1 0 0");
     }
 }
 
 TEST(TroopRebuild, WritesTheRecordLinesAndEntries)
 {
-    TroopPanelValues values = plainValues();
+    TroopInput values = plainValues();
     values.name1 = "Pikeman";
     values.faction = 4;
     values.upgradeA = 1;
     values.upgradeB = -1;
     values.inventory = { "5 - Spear  (itm_spear)", "12 - Cap  (itm_cap)", "5 - Spear  (itm_spear)" };
     values.face1 = "0x" + QString(31, '0') + "1";
-    const TroopRebuild rebuild = rebuildTroop(values, troopFile(numberedTroops(3)), 2, 7, "0.90x");
+    const TroopRebuilt rebuild = rebuildTroop(troopModule(troopFile(numberedTroops(3)), 7, "0.90x"), 2, values);
     std::string inventory = "  5 0 12 0 5 0 ", full = "  ";
     for (int k = 0; k < 64; ++k) {
         inventory += k < 61 ? "-1 0 " : "";
         full += "9 0 ";
     }
-    const std::vector<RecordLineText> expected { { 17, "trp_footman Pikeman Footmen 0 77 88 4 1 -1" },
+    const std::vector<ReplacedLine> expected { { 17, "trp_footman Pikeman Footmen 0 77 88 4 1 -1" },
         { 18, inventory }, { 19, "  7 8 9 10 4" }, { 20, " 40 41 42 43 44 45 46" }, { 21, "0 0 0 0 0 0" },
         { 22, "  0 1 0 0 " } };
     EXPECT_EQ(rebuild.lines, expected);
     EXPECT_EQ(rebuild.troopEntry, "2 - Pikeman (trp_footman)"); // the other texts: the panel tests
 
-    const TroopRebuild newer = rebuildTroop(plainValues(), troopFile(numberedTroops(2), true), 1, 7, "0.95x");
+    const TroopRebuilt newer = rebuildTroop(troopModule(troopFile(numberedTroops(2), true), 7, "0.95x"), 1, plainValues());
     ASSERT_EQ(newer.lines.size(), 5u); // line 6 stays as it is
     EXPECT_EQ(newer.lines.back().line, 14);
     values.inventory = QStringList(64, "9 - Club  (itm_club)");
-    EXPECT_EQ(rebuildTroop(values, twoWith("0"), 1, 7, "0.90x").lines.at(1).bytes, full);
+    EXPECT_EQ(rebuildTroop(troopModule(twoWith("0"), 7, "0.90x"), 1, values).lines.at(1).bytes, full);
 }
 
 TEST(TroopRebuild, PacksSkillsAndFaces)
@@ -77,7 +77,7 @@ TEST(TroopRebuild, PacksSkillsAndFaces)
         { { { 0, "10" }, { 1, "1" }, { 2, "3" }, { 3, "3" } }, "2684354867 0 0 0 0 0" },
         { { { 4, "1" }, { 12, "9" }, { 18, "10" }, { 22, "1" } }, "0 268435456 2415919104 10 16 0" } };
     for (const auto& [set, line] : cases) {
-        std::array<QString, 23> skills;
+        std::array<QString, kSkillBoxes.size()> skills;
         skills.fill("0");
         for (const auto& [box, text] : set)
             skills[box] = text;
@@ -114,18 +114,18 @@ TEST(TroopRebuild, RefusesWithoutMakingAnyLine)
     };
     for (const auto& [file, powerStrike, itemCount, single, message] : cases) {
         SCOPED_TRACE(message.text.toStdString());
-        TroopPanelValues values = plainValues();
+        TroopInput values = plainValues();
         values.skills[20] = powerStrike;
         values.inventory = QStringList(itemCount, "1 - Stick  (itm_stick)");
         values.name1 = single;
-        const TroopRebuild rebuild = rebuildTroop(values, file, 1, 7, "0.90x");
-        EXPECT_EQ(rebuild.refusal, message);
+        const TroopRebuilt rebuild = rebuildTroop(troopModule(file, 7, "0.90x"), 1, values);
+        EXPECT_EQ(rebuild.outcome.refusal, message);
         EXPECT_TRUE(rebuild.lines.empty());
     }
-    TroopPanelValues latinName = plainValues();
+    TroopInput latinName = plainValues();
     latinName.name1 = QString::fromUtf8("Arch\u00e9r");
     EXPECT_EQ(
-        rebuildTroop(latinName, latin, 1, 7, "0.90x").lines.at(0).bytes, "trp_footman Arch\xe9r Footmen 0 77 88 1 0 0");
+        rebuildTroop(troopModule(latin, 7, "0.90x"), 1, latinName).lines.at(0).bytes, "trp_footman Arch\xe9r Footmen 0 77 88 1 0 0");
 }
 
 } // namespace

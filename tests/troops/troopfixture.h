@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/linearray.h"
+#include "core/modulestate.h"
 
 #include <string>
 #include <vector>
@@ -43,6 +44,16 @@ inline std::vector<TroopRecord> numberedTroops(int count)
         records[k].name = "Troop" + std::to_string(k);
     }
     return records;
+}
+
+// The module state the window keeps after reading `lines`.
+inline ModuleState troopModule(LineArray lines, int linesPerTroop = 7, const QString& version = "0.90x")
+{
+    ModuleState module;
+    module.TroopLines = std::move(lines);
+    module.LinesPerTroop = linesPerTroop;
+    module.GameVersion = version;
+    return module;
 }
 
 inline LineArray withLine(LineArray file, int line, std::string text)

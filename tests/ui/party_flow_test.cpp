@@ -1,9 +1,7 @@
 // A modder's party-template and party edits through the window: click a record, change its
 // fields, Update, Save, compare the files byte for byte, reload; and the Updates the window
 // refuses.
-#include "parties/panel/partiespanel.h"
-#include "parties/panel/templatepanel.h"
-#include "windowflow.h"
+#include "support/window_fixture.h"
 
 using namespace mw;
 using namespace mw::test;
@@ -39,7 +37,7 @@ struct PersonalityCase {
     QString reloaded;
 };
 
-class TemplateFlow : public FlowTest, public ::testing::WithParamInterface<PersonalityCase> { };
+class TemplateFlow : public WindowTest, public ::testing::WithParamInterface<PersonalityCase> { };
 
 } // namespace
 
@@ -50,49 +48,48 @@ TEST_P(TemplateFlow, EditUpdateSaveReload)
     auto lines = replaceLines(folder + "party_templates.txt", kTemplate + 3,
         { templateLine(templateValues("pt_fen_raiders", "Fen_Raiders", 3, 2, c.stored, kKnownMembers)) });
     auto files = written(folder);
-    ASSERT_TRUE(open(folder, "party_templates.txt", kTemplate));
+    open(folder, "party_templates.txt", kTemplate);
     EXPECT_EQ(said(), "");
-    TemplatePanel& p = *window->frmParty_Templates;
-    const auto details = [&p] { return shown({ p.cmbPTCourage, p.cmbPTAgressiveness, p.chkPTBanditness }); };
-    EXPECT_EQ(shown({ p.txtPTID, p.txtPTMenu, p.cmbPTFactions, p.cmbPTTroops[1], p.chkPTPrisoner[1], p.cmbPTTroops[2],
-                  p.txtPTMin[2], p.txtPTMax[3] }),
+    const auto details = [this] { return user.shown({ "cmbPTCourage", "cmbPTAgressiveness", "chkPTBanditness" }); };
+    EXPECT_EQ(user.shown({ "txtPTID", "txtPTMenu", "cmbPTFactions", "cmbPTTroops/1", "chkPTPrisoner/1",
+                  "cmbPTTroops/2", "txtPTMin/2", "txtPTMax/3" }),
         "pt_fen_raiders|3|#2|#7|on|#0|0|6");
-    EXPECT_EQ(p.cmbPTPersonality->currentText(), c.shown);
+    EXPECT_EQ(user.text("cmbPTPersonality"), c.shown);
     EXPECT_EQ(details(), c.shown == "Bandit" ? "#8|#3|on" : "#0|#0|off");
-    EXPECT_FALSE(p.cmbPTCourage->isEnabled());
+    EXPECT_FALSE(user.find("cmbPTCourage")->isEnabled());
 
-    type(p.txtPTID, "pt_fen reavers");
-    type(p.txtPTName, "Fen Reavers");
-    type(p.txtPTMenu, "");
-    p.cmbPTFactions->setCurrentIndex(4);
-    p.cmbPTPersonality->setCurrentText(c.chosen);
+    user.type("txtPTID", "pt_fen reavers");
+    user.type("txtPTName", "Fen Reavers");
+    user.type("txtPTMenu", "");
+    const QStringList factions = window.lists().factionEntries.stringList();
+    const QStringList members = window.lists().memberEntries.stringList();
+    user.choose("cmbPTFactions", factions[4]);
+    user.choose("cmbPTPersonality", c.chosen);
     const bool custom = c.chosen == "Custom";
-    EXPECT_EQ(p.cmbPTCourage->isEnabled() && p.chkPTBanditness->isEnabled(), custom);
+    EXPECT_EQ(user.find("cmbPTCourage")->isEnabled() && user.find("chkPTBanditness")->isEnabled(), custom);
     if (custom) {
         EXPECT_EQ(details(), "#13|#2|off");
-        p.cmbPTCourage->setCurrentIndex(5);
-        p.cmbPTAgressiveness->setCurrentIndex(11);
-        p.chkPTBanditness->setChecked(true);
+        user.choose("cmbPTCourage", "5");
+        user.choose("cmbPTAgressiveness", "11");
+        user.check("chkPTBanditness", true);
     }
     EXPECT_EQ(details(), c.details);
-    type(p.txtPTMin[0], "");
-    type(p.txtPTMax[0], "12");
-    p.chkPTPrisoner[1]->setChecked(false);
-    p.cmbPTTroops[2]->setCurrentIndex(9); // a member in an empty slot
-    type(p.txtPTMin[2], "4");
-    type(p.txtPTMax[2], "8");
-    p.chkPTPrisoner[2]->setChecked(true);
-    p.cmbPTTroops[3]->setCurrentIndex(0); // the slot is emptied; its boxes no longer count
-    EXPECT_EQ(shown({ p.txtPTName, p.txtPTMenu, p.txtPTMin[0] }), "Fen_Reavers|0|0");
+    user.type("txtPTMin", "", 0);
+    user.type("txtPTMax", "12", 0);
+    user.check("chkPTPrisoner", false, 1);
+    user.choose("cmbPTTroops", members[9], 2); // a member in an empty slot
+    user.type("txtPTMin", "4", 2);
+    user.type("txtPTMax", "8", 2);
+    user.check("chkPTPrisoner", true, 2);
+    user.choose("cmbPTTroops", members[0], 3); // the slot is emptied; its boxes no longer count
+    EXPECT_EQ(user.shown({ "txtPTName", "txtPTMenu", "txtPTMin/0" }), "Fen_Reavers|0|0");
     EXPECT_EQ(said(), "");
 
-    window->cmdUpdate_Click();
+    user.click("cmdUpdate");
     ASSERT_EQ(said(), "Information on Fen_Reavers (pt_fen_reavers) has been updated.");
     EXPECT_EQ(recorder.shown[0].icon, MessageIcon::None);
-    EXPECT_EQ(entry(window->lists().templateEntries, kTemplate), "2 - Fen_Reavers (pt_fen_reavers)");
-    EXPECT_EQ(window->frmParties->cmbPTemplates->count(), 6);
-    EXPECT_EQ(window->frmParties->cmbPTemplates->itemText(kTemplate), "2 - Fen_Reavers (pt_fen_reavers)");
-    window->cmdSave_Click();
+    EXPECT_EQ(user.find<QComboBox>("cmbPTemplates")->itemText(kTemplate), "2 - Fen_Reavers (pt_fen_reavers)");
+    user.click("cmdSave");
 
     const auto expected = templateValues("pt_fen_reavers", "Fen_Reavers", 0, 4, c.written,
         { { { 4, 0, 12, false }, { 7, 1, 3, false }, { 9, 4, 8, true } } });
@@ -100,11 +97,11 @@ TEST_P(TemplateFlow, EditUpdateSaveReload)
     files["party_templates.txt"] = joinCrLf(lines);
     EXPECT_EQ(written(folder), files);
 
-    ASSERT_TRUE(open(folder, "party_templates.txt", kTemplate));
+    open(folder, "party_templates.txt", kTemplate);
     EXPECT_EQ(said(), "");
-    EXPECT_EQ(p.cmbPTPersonality->currentText(), c.reloaded);
-    EXPECT_EQ(shown({ p.txtPTName, p.cmbPTFactions, p.txtPTMax[0], p.chkPTPrisoner[1], p.cmbPTTroops[2],
-                  p.chkPTPrisoner[2], p.cmbPTTroops[3] }),
+    EXPECT_EQ(user.text("cmbPTPersonality"), c.reloaded);
+    EXPECT_EQ(user.shown({ "txtPTName", "cmbPTFactions", "txtPTMax/0", "chkPTPrisoner/1", "cmbPTTroops/2",
+                  "chkPTPrisoner/2", "cmbPTTroops/3" }),
         "Fen_Reavers|#4|12|off|#9|on|#0");
 }
 
@@ -114,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(Personalities, TemplateFlow,
         PersonalityCase { "Custom", 45, kOther, "Custom", "#5|#11|on", 437, kOther }),
     [](const auto& info) { return info.param.name; });
 
-class PartyFlow : public FlowTest, public ::testing::WithParamInterface<bool> { };
+class PartyFlow : public WindowTest, public ::testing::WithParamInterface<bool> { };
 
 TEST_P(PartyFlow, EditUpdateSaveReload)
 {
@@ -125,31 +122,34 @@ TEST_P(PartyFlow, EditUpdateSaveReload)
     const QString folder = makeModule("parties");
     auto lines = replaceLines(folder + "parties.txt", 2 * kParty + 3, { line });
     auto files = written(folder);
-    ASSERT_TRUE(open(folder, "parties.txt", kParty));
+    open(folder, "parties.txt", kParty);
     EXPECT_EQ(said(), "");
-    PartiesPanel& p = *window->frmParties;
-    EXPECT_EQ(shown({ p.txtPartiesID, p.txtPartiesMenu, p.cmbPTemplates, p.cmbPFactions }), "p_fen_camp|4|#1|#3");
+    EXPECT_EQ(user.shown({ "txtPartiesID", "txtPartiesMenu", "cmbPTemplates", "cmbPFactions" }), "p_fen_camp|4|#1|#3");
 
-    type(p.txtPartiesID, "p_marsh camp");
-    type(p.txtPartiesName, "Marsh Camp");
-    p.cmbPTemplates->setCurrentIndex(5);
-    p.cmbPFactions->setCurrentIndex(1);
-    for (const char* refused : { "-1", "" }) { // refused when typed, and again by Update, which writes nothing
+    user.type("txtPartiesID", "p_marsh camp");
+    user.type("txtPartiesName", "Marsh Camp");
+    user.choose("cmbPTemplates", window.lists().templateEntries.stringList()[5]);
+    user.choose("cmbPFactions", window.lists().factionEntries.stringList()[1]);
+    // Refused when left; again as the click on Update takes the focus; and by Update, which
+    // writes nothing.
+    const QString refusal = "Parties Menu must be 0 or greater!";
+    for (const char* refused : { "-1", "" }) {
         recorder.clear();
-        type(p.txtPartiesMenu, refused);
-        window->cmdUpdate_Click();
-        EXPECT_EQ(said(), "Parties Menu must be 0 or greater!|Parties Menu must be 0 or greater!") << refused;
+        user.type("txtPartiesMenu", refused);
+        EXPECT_TRUE(user.find("txtPartiesMenu")->hasFocus());
+        user.click("cmdUpdate");
+        EXPECT_EQ(recorder.texts(), QStringList(3, refusal)) << refused;
         EXPECT_EQ(recorder.shown[0].icon, MessageIcon::Information);
-        EXPECT_EQ(p.txtPartiesMenu->text(), refused);
-        EXPECT_EQ(window->state().PartyLines.at(2 * kParty + 3, "parties.txt"), line);
+        EXPECT_EQ(user.text("txtPartiesMenu"), refused);
+        EXPECT_EQ(window.state().PartyLines.at(2 * kParty + 3, "parties.txt"), line);
     }
     recorder.clear();
-    type(p.txtPartiesMenu, "12");
-    window->cmdUpdate_Click();
+    user.type("txtPartiesMenu", "12");
+    user.click("cmdUpdate");
     ASSERT_EQ(said(), "Information on Marsh_Camp (p_marsh_camp) has been updated.");
     EXPECT_EQ(recorder.shown[0].icon, MessageIcon::None);
-    EXPECT_EQ(entry(window->lists().partyEntries, kParty), "3 - Marsh_Camp (p_marsh_camp)");
-    window->cmdSave_Click();
+    EXPECT_EQ(window.lists().partyEntries.stringList()[kParty], "3 - Marsh_Camp (p_marsh_camp)");
+    user.click("cmdSave");
 
     mwgen::PartyValues expected = partyValues("p_marsh_camp", "Marsh_Camp", 12, 5, 1);
     if (trailingSpace) // the empty last field is written too, followed by its space
@@ -158,16 +158,16 @@ TEST_P(PartyFlow, EditUpdateSaveReload)
     files["parties.txt"] = joinCrLf(lines);
     EXPECT_EQ(written(folder), files);
 
-    ASSERT_TRUE(open(folder, "parties.txt", kParty));
+    open(folder, "parties.txt", kParty);
     EXPECT_EQ(said(), "");
-    EXPECT_EQ(shown({ p.txtPartiesName, p.txtPartiesMenu, p.cmbPTemplates, p.cmbPFactions }), "Marsh_Camp|12|#5|#1");
+    EXPECT_EQ(user.shown({ "txtPartiesName", "txtPartiesMenu", "cmbPTemplates", "cmbPFactions" }), "Marsh_Camp|12|#5|#1");
 }
 
 INSTANTIATE_TEST_SUITE_P(LineEnds, PartyFlow, ::testing::Bool(),
     [](const auto& info) { return info.param ? "TrailingSpace" : "NoTrailingSpace"; });
 
 // Updates that must leave every list and file as it was.
-TEST_F(FlowTest, RefusedUpdatesChangeNothing)
+TEST_F(WindowTest, RefusedUpdatesChangeNothing)
 {
     struct Case {
         QString file; // the panel shown, and the file whose line is replaced when `line` > 0
@@ -195,18 +195,40 @@ TEST_F(FlowTest, RefusedUpdatesChangeNothing)
         if (c.line > 0)
             replaceLines(folder + c.file, c.line, { c.text });
         const auto files = written(folder);
-        const bool selected = open(folder, c.file, c.line > 0 ? 1 : -1);
-        ASSERT_EQ(selected, c.line > 0);
-        window->frmParty_Templates->txtPTName->setText("Renamed");
-        window->frmParties->txtPartiesName->setText("Renamed");
-        const auto& l = window->lists();
+        open(folder, c.file, c.line > 0 ? 1 : -1);
+        user.type(c.file == "parties.txt" ? "txtPartiesName" : "txtPTName", "Renamed");
+        const auto& l = window.lists();
         const QStringList entries = l.templateEntries.stringList() + l.partyEntries.stringList();
         recorder.clear();
-        window->cmdUpdate_Click();
+        user.click("cmdUpdate");
         ASSERT_EQ(said(), c.message);
         EXPECT_EQ(recorder.shown[0].icon, c.icon);
         EXPECT_EQ(l.templateEntries.stringList() + l.partyEntries.stringList(), entries);
-        window->cmdSave_Click();
+        user.click("cmdSave");
         EXPECT_EQ(written(folder), files);
     }
+}
+
+// What a template line gives the panel: an unknown member flag leaves every slot as the
+// template shown before had it; a faction without an entry stops the showing there.
+TEST_F(WindowTest, TemplatesShowWhatTheirLinesGive)
+{
+    const QString folder = makeModule("odd", { .factions = 4 });
+    replaceLines(folder + "party_templates.txt", 3,
+        { "pt_raiders Raiders 0 5 3 312 4 1 5 0 7 2 3 1 -1 -1 -1 -1 ", "pt_odd Odd 0 0 1 256 -1 -1 -1 -1 8 1 1 2 ",
+            "pt_lost Lost 0 0 9 0 -1 -1 -1 -1 -1 -1 " });
+    open(folder, "party_templates.txt", 0);
+    user.clickRow("lstPartyTemplates", 1);
+    EXPECT_EQ(user.shown({ "txtPTID", "cmbPTTroops/1", "chkPTPrisoner/1" }), "pt_odd|#7|on");
+    user.clickRow("lstPartyTemplates", 2);
+    EXPECT_EQ(user.shown({ "txtPTID", "cmbPTFactions" }), "pt_lost|#1");
+    EXPECT_EQ(user.text("cmbPTPersonality"), "Other (keep current value)");
+    EXPECT_EQ(said(),
+        "unknown line in party_templates.txt|Error #9: Subscript out of range: the faction list has no entry 9, it has "
+        "5 entries (field 4 of line 5 of party_templates.txt)");
+
+    // Custom starts from the number the template holds.
+    user.clickRow("lstPartyTemplates", 0);
+    user.choose("cmbPTPersonality", "Custom");
+    EXPECT_EQ(user.shown({ "cmbPTCourage", "cmbPTAgressiveness", "chkPTBanditness" }), "#8|#3|on");
 }

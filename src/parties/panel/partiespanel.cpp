@@ -5,7 +5,6 @@
 #include "parties/fieldchecks.h"
 #include "widgets/controls.h"
 #include "parties/partyfile.h"
-#include "parties/partyrecord.h"
 #include "parties/partytexts.h"
 
 #include <QComboBox>
@@ -19,11 +18,8 @@
 
 namespace mw {
 
-PartiesPanel::PartiesPanel(ModuleState& state, SharedLists& lists, MessageService& messages, QWidget* parent)
-    : QWidget(parent)
-    , state_(state)
-    , lists_(lists)
-    , messages_(messages)
+PartiesPanel::PartiesPanel(ModuleState& module, SharedLists& lists, MessageService& messages, QWidget* parent)
+    : RecordPanel(module, lists, messages, parent)
 {
     setObjectName(QStringLiteral("frmParties"));
     buildControls();
@@ -37,7 +33,7 @@ PartiesPanel::PartiesPanel(ModuleState& state, SharedLists& lists, MessageServic
 void PartiesPanel::buildControls()
 {
     FramePartiesList = captionedGroup(QStringLiteral("Parties List"), QStringLiteral("FramePartiesList"), this);
-    lstParties = recordList(
+    lstParties = mw::recordList(
         lists_.partyEntries, QStringLiteral("lstParties"), QStringLiteral("Parties List"), FramePartiesList);
     (new QVBoxLayout(FramePartiesList))->addWidget(lstParties);
 
@@ -82,19 +78,17 @@ void PartiesPanel::buildControls()
 
 void PartiesPanel::lstParties_Click()
 {
-    const int k = lstParties->currentIndex().row();
+    const int k = currentRecord();
     if (k < 0)
         return;
     runReported(messages_, [&] {
-        const PartyDisplay shown
-            = displayParty(state_.PartyLines, k, lists_.templateEntries.rowCount(), lists_.factionEntries.rowCount());
-        showParty(shown);
-        if (shown.error)
-            throw *shown.error;
+        const PartyShown shown = showParty(module_, k, choiceCounts());
+        display(shown);
+        messages_.report(shown.outcome);
     });
 }
 
-void PartiesPanel::showParty(const PartyDisplay& shown)
+void PartiesPanel::display(const PartyShown& shown)
 {
     if (shown.id)
         txtPartiesID->setText(*shown.id);
@@ -108,10 +102,16 @@ void PartiesPanel::showParty(const PartyDisplay& shown)
         cmbPFactions->setCurrentIndex(*shown.faction);
 }
 
+PartyInput PartiesPanel::input() const
+{
+    return { txtPartiesID->text(), txtPartiesName->text(), txtPartiesMenu->text(), cmbPTemplates->currentIndex(),
+        cmbPFactions->currentIndex() };
+}
+
 void PartiesPanel::Update_Parties()
 {
     runReported(messages_, [&] {
-        const int k = selectedRow(lstParties);
+        const int k = selectedRecord();
         if (k < 0) {
             messages_.show(kSelectPartyMessage, MessageIcon::Critical);
             return;
@@ -122,20 +122,12 @@ void PartiesPanel::Update_Parties()
         txtPartiesName_LostFocus();
         if (!txtPartiesMenu_LostFocus())
             return;
-        PartyInput input;
-        input.id = txtPartiesID->text();
-        input.name = txtPartiesName->text();
-        input.menu = txtPartiesMenu->text();
-        input.partyTemplate = cmbPTemplates->currentIndex();
-        input.faction = cmbPFactions->currentIndex();
-        const PartyUpdate update = rebuildParty(state_.PartyLines, k, input);
-        if (update.refusal) {
-            messages_.show(*update.refusal, MessageIcon::Warning);
-            return;
+        const PartyRebuilt rebuilt = rebuildParty(module_, k, input());
+        if (!rebuilt.lines.empty()) {
+            setEntry(lists_.partyEntries, k, rebuilt.entry);
+            storeLines(module_.PartyLines, rebuilt.lines, kPartiesFile);
         }
-        lists_.partyEntries.setData(lists_.partyEntries.index(k), update.entry);
-        state_.PartyLines.set(partyLineNumber(k), update.line, kPartyFileName);
-        messages_.show(updatedMessage(input.name, input.id), MessageIcon::None);
+        messages_.report(rebuilt.outcome);
     });
 }
 

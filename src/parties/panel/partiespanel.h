@@ -3,11 +3,8 @@
 // controls.
 #pragma once
 
-#include "core/messages.h"
-#include "core/modulestate.h"
-#include "widgets/sharedlists.h"
-
-#include <QWidget>
+#include "parties/partyrecord.h"
+#include "widgets/recordpanel.h"
 
 class QComboBox;
 class QGroupBox;
@@ -16,13 +13,20 @@ class QListView;
 
 namespace mw {
 
-struct PartyDisplay;
-
-class PartiesPanel : public QWidget {
+class PartiesPanel : public RecordPanel {
     Q_OBJECT
 public:
-    PartiesPanel(ModuleState& state, SharedLists& lists, MessageService& messages, QWidget* parent = nullptr);
+    PartiesPanel(ModuleState& module, SharedLists& lists, MessageService& messages, QWidget* parent = nullptr);
 
+    QListView* recordList() const override { return lstParties; }
+    void updateRecord() override { Update_Parties(); }
+
+    // Shows the selected party (runs on every change of the current entry).
+    void lstParties_Click();
+    // Rebuilds the selected party's line from the controls.
+    void Update_Parties();
+
+private:
     QGroupBox* FramePartiesList;
     QListView* lstParties;
     QGroupBox* FramePartiesName;
@@ -35,23 +39,14 @@ public:
     QGroupBox* FramePartiesMenu;
     QLineEdit* txtPartiesMenu;
 
-    // Shows the selected party (runs on every change of the current entry).
-    void lstParties_Click();
-    // Rebuilds the selected party's line from the controls.
-    void Update_Parties();
-
     void txtPartiesID_LostFocus();
     void txtPartiesName_LostFocus();
     // False, after the message and with the focus given back, when the menu is refused.
     bool txtPartiesMenu_LostFocus();
 
-private:
     void buildControls();
-    void showParty(const PartyDisplay& shown);
-
-    ModuleState& state_;
-    SharedLists& lists_;
-    MessageService& messages_;
+    void display(const PartyShown& shown);
+    PartyInput input() const;
 };
 
 } // namespace mw

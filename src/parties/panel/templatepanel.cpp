@@ -7,7 +7,6 @@
 #include "parties/partytexts.h"
 #include "parties/personality.h"
 #include "parties/templatefile.h"
-#include "parties/templaterebuild.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,11 +21,8 @@
 
 namespace mw {
 
-TemplatePanel::TemplatePanel(ModuleState& state, SharedLists& lists, MessageService& messages, QWidget* parent)
-    : QWidget(parent)
-    , state_(state)
-    , lists_(lists)
-    , messages_(messages)
+TemplatePanel::TemplatePanel(ModuleState& module, SharedLists& lists, MessageService& messages, QWidget* parent)
+    : RecordPanel(module, lists, messages, parent)
 {
     setObjectName(QStringLiteral("frmParty_Templates"));
     buildControls();
@@ -36,7 +32,7 @@ TemplatePanel::TemplatePanel(ModuleState& state, SharedLists& lists, MessageServ
 void TemplatePanel::buildControls()
 {
     FramePTList = captionedGroup(QStringLiteral("Party_Templates List"), QStringLiteral("FramePTList"), this);
-    lstPartyTemplates = recordList(lists_.templateEntries, QStringLiteral("lstPartyTemplates"),
+    lstPartyTemplates = mw::recordList(lists_.templateEntries, QStringLiteral("lstPartyTemplates"),
         QStringLiteral("Party_Templates List"), FramePTList);
     (new QVBoxLayout(FramePTList))->addWidget(lstPartyTemplates);
 
@@ -143,22 +139,27 @@ void TemplatePanel::connectHandlers()
     }
 }
 
+void TemplatePanel::setPersonalityLevels(const QStringList& levels)
+{
+    for (QComboBox* combo : { cmbPTAgressiveness, cmbPTCourage }) {
+        combo->clear();
+        combo->addItems(levels);
+    }
+}
+
 void TemplatePanel::lstPartyTemplates_Click()
 {
-    const int k = lstPartyTemplates->currentIndex().row();
+    const int k = currentRecord();
     if (k < 0)
         return;
     runReported(messages_, [&] {
-        const TemplateDisplay shown
-            = displayTemplate(state_.PTLines, k, lists_.factionEntries.rowCount(), lists_.memberEntries.rowCount());
-        showTemplate(shown);
-        messages_.showAll(shown.messages);
-        if (shown.error)
-            throw *shown.error;
+        const TemplateShown shown = showTemplate(module_, k, choiceCounts());
+        display(shown);
+        messages_.report(shown.outcome);
     });
 }
 
-void TemplatePanel::showTemplate(const TemplateDisplay& shown)
+void TemplatePanel::display(const TemplateShown& shown)
 {
     if (shown.id)
         txtPTID->setText(*shown.id);
@@ -181,10 +182,31 @@ void TemplatePanel::showTemplate(const TemplateDisplay& shown)
     }
 }
 
+TemplateInput TemplatePanel::input() const
+{
+    TemplateInput input;
+    input.id = txtPTID->text();
+    input.name = txtPTName->text();
+    input.menu = txtPTMenu->text();
+    input.faction = cmbPTFactions->currentIndex();
+    input.personality = cmbPTPersonality->currentText();
+    input.courage = cmbPTCourage->currentText();
+    input.aggressiveness = cmbPTAgressiveness->currentText();
+    input.banditness = chkPTBanditness->isChecked();
+    for (int s = 0; s < kMemberSlots; ++s) {
+        auto& member = input.members[static_cast<size_t>(s)];
+        member.troop = cmbPTTroops[s]->currentIndex();
+        member.min = txtPTMin[s]->text();
+        member.max = txtPTMax[s]->text();
+        member.prisoner = chkPTPrisoner[s]->isChecked();
+    }
+    return input;
+}
+
 void TemplatePanel::Update_PT()
 {
     runReported(messages_, [&] {
-        const int k = selectedRow(lstPartyTemplates);
+        const int k = selectedRecord();
         if (k < 0) {
             messages_.show(kSelectTemplateMessage, MessageIcon::Critical);
             return;
@@ -193,34 +215,17 @@ void TemplatePanel::Update_PT()
         txtPTID_LostFocus();
         txtPTName_LostFocus();
         txtPTMenu_LostFocus();
-        TemplateInput input;
-        input.id = txtPTID->text();
-        input.name = txtPTName->text();
-        input.menu = txtPTMenu->text();
-        input.faction = cmbPTFactions->currentIndex();
-        input.personality = cmbPTPersonality->currentText();
-        input.courage = cmbPTCourage->currentText();
-        input.aggressiveness = cmbPTAgressiveness->currentText();
-        input.banditness = chkPTBanditness->isChecked();
         for (int s = 0; s < kMemberSlots; ++s) {
             txtPTMin_LostFocus(s);
             txtPTMax_LostFocus(s);
-            auto& member = input.members[static_cast<size_t>(s)];
-            member.troop = cmbPTTroops[s]->currentIndex();
-            member.min = txtPTMin[s]->text();
-            member.max = txtPTMax[s]->text();
-            member.prisoner = chkPTPrisoner[s]->isChecked();
         }
-        const TemplateUpdate update = rebuildTemplate(state_.PTLines, k, input);
-        if (update.refusal) {
-            messages_.show(*update.refusal, MessageIcon::Warning);
-            return;
+        const TemplateRebuilt rebuilt = rebuildTemplate(module_, k, input());
+        if (!rebuilt.lines.empty()) {
+            // One model serves this list and the parties panel's template choice.
+            setEntry(lists_.templateEntries, k, rebuilt.entry);
+            storeLines(module_.PTLines, rebuilt.lines, kTemplatesFile);
         }
-        // One model serves this list and the parties panel's template choice.
-        lists_.templateEntries.setData(lists_.templateEntries.index(k), update.entry);
-        state_.PTLines.set(templateLineNumber(k), update.line, kTemplateFileName);
-        messages_.showAll(update.messages);
-        messages_.show(updatedMessage(input.name, input.id), MessageIcon::None);
+        messages_.report(rebuilt.outcome);
     });
 }
 
@@ -229,9 +234,9 @@ void TemplatePanel::cmbPTPersonality_Click()
     runReported(messages_, [&] {
         const QString choice = cmbPTPersonality->currentText();
         if (choice == kPersonalityCustom) {
-            const int k = lstPartyTemplates->currentIndex().row();
+            const int k = currentRecord();
             const PersonalityDetails start
-                = personalityParts(k >= 0 ? storedPersonality(state_.PTLines, k) : std::nullopt);
+                = personalityParts(k >= 0 ? storedPersonality(module_.PTLines, k) : std::nullopt);
             setDetails(start.courage, start.aggressiveness, start.banditness, true);
             return;
         }

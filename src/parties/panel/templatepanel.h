@@ -3,12 +3,9 @@
 // personality and fieldchecks; this is the glue between them and the controls.
 #pragma once
 
-#include "core/messages.h"
-#include "core/modulestate.h"
-#include "widgets/sharedlists.h"
-#include "parties/templatedisplay.h"
-
-#include <QWidget>
+#include "parties/templaterebuild.h"
+#include "parties/templateshow.h"
+#include "widgets/recordpanel.h"
 
 class QCheckBox;
 class QComboBox;
@@ -18,11 +15,24 @@ class QListView;
 
 namespace mw {
 
-class TemplatePanel : public QWidget {
+class TemplatePanel : public RecordPanel {
     Q_OBJECT
 public:
-    TemplatePanel(ModuleState& state, SharedLists& lists, MessageService& messages, QWidget* parent = nullptr);
+    TemplatePanel(ModuleState& module, SharedLists& lists, MessageService& messages, QWidget* parent = nullptr);
 
+    QListView* recordList() const override { return lstPartyTemplates; }
+    void updateRecord() override { Update_PT(); }
+    // The choices of the Courage and Aggressiveness lists.
+    void setPersonalityLevels(const QStringList& levels);
+
+    // Shows the selected template (runs on every change of the current entry).
+    void lstPartyTemplates_Click();
+    // Rebuilds the selected template's line from the controls.
+    void Update_PT();
+    // Sets the detail controls for the chosen personality (runs on every change of choice).
+    void cmbPTPersonality_Click();
+
+private:
     QGroupBox* FramePTList;
     QListView* lstPartyTemplates;
     QGroupBox* FramePTName;
@@ -43,29 +53,18 @@ public:
     QLineEdit* txtPTMax[kMemberSlots];
     QCheckBox* chkPTPrisoner[kMemberSlots];
 
-    // Shows the selected template (runs on every change of the current entry).
-    void lstPartyTemplates_Click();
-    // Rebuilds the selected template's line from the controls.
-    void Update_PT();
-    // Sets the detail controls for the chosen personality (runs on every change of choice).
-    void cmbPTPersonality_Click();
-
     void txtPTID_LostFocus();
     void txtPTName_LostFocus();
     void txtPTMenu_LostFocus();
     void txtPTMin_LostFocus(int slot);
     void txtPTMax_LostFocus(int slot);
 
-private:
     void buildControls();
     QWidget* buildMembers();
     void connectHandlers();
-    void showTemplate(const TemplateDisplay& shown);
+    void display(const TemplateShown& shown);
+    TemplateInput input() const;
     void setDetails(int courage, int aggressiveness, bool banditness, bool editable);
-
-    ModuleState& state_;
-    SharedLists& lists_;
-    MessageService& messages_;
 };
 
 } // namespace mw

@@ -2,10 +2,9 @@
 // options and the focus-lost checks. The work is done by the pure troop functions.
 #include "troops/panel/trooppanel.h"
 
-#include "widgets/focusout.h"
 #include "troops/troopchecks.h"
-#include "troops/troopformat.h"
-#include "troops/troopview.h"
+#include "widgets/controls.h"
+#include "widgets/focusout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,11 +42,8 @@ void setIfPresent(QComboBox* combo, const std::optional<int>& position)
 
 } // namespace
 
-TroopPanel::TroopPanel(ModuleState& state, SharedLists& lists, MessageService& messages, QWidget* parent)
-    : QWidget(parent)
-    , state_(state)
-    , lists_(lists)
-    , messages_(messages)
+TroopPanel::TroopPanel(ModuleState& module, SharedLists& lists, MessageService& messages, QWidget* parent)
+    : RecordPanel(module, lists, messages, parent)
 {
     setObjectName(QStringLiteral("frmTroops"));
     buildControls();
@@ -73,84 +69,72 @@ void TroopPanel::connectHandlers()
         });
     }
 
-    for (QLineEdit* box : attributeBoxes)
+    for (QLineEdit* box : attributeBoxes_)
         onFocusOut(box, [this, box] { NumberBox_LostFocus(box); });
-    for (QLineEdit* box : proficiencyBoxes)
+    for (QLineEdit* box : proficiencyBoxes_)
         onFocusOut(box, [this, box] { NumberBox_LostFocus(box); });
     for (QLineEdit* box : { txtFace1, txtFace2 })
         onFocusOut(box, [this, box] { FaceBox_LostFocus(box); });
     for (QLineEdit* box : { txtID, txtName1, txtName2 })
         onFocusOut(box, [this, box] { NameBox_LostFocus(box); });
-    for (QLineEdit* box : skillBoxes)
-        onFocusOut(box, [this, box] { SkillBox_LostFocus(box); });
-}
-
-int TroopPanel::selectedTroop() const
-{
-    const QModelIndex current = ListTroops->currentIndex();
-    if (!current.isValid() || !ListTroops->selectionModel()->isSelected(current))
-        return -1;
-    return current.row();
+    for (size_t k = 0; k < kRecordSkills; ++k)
+        onFocusOut(skillBoxes_[k], [this, box = skillBoxes_[k]] { SkillBox_LostFocus(box); });
 }
 
 void TroopPanel::ListTroops_Click()
 {
-    const int troop = ListTroops->currentIndex().row();
+    const int troop = currentRecord();
     if (troop < 0)
         return;
     runReported(messages_, [&] {
-        const CatalogSizes sizes { lists_.itemEntries.rowCount(), lists_.factionEntries.rowCount(),
-            lists_.upgradeEntries.rowCount() };
-        const TroopView view = viewTroop(state_.TroopLines, troop, state_.LinesPerTroop, state_.GameVersion, sizes);
-        applyView(view);
-        messages_.showAll(view.messages);
-        if (view.error)
-            throw *view.error;
+        const TroopShown shown = showTroop(module_, troop, choiceCounts());
+        display(shown);
+        messages_.report(shown.outcome);
     });
 }
 
-void TroopPanel::applyView(const TroopView& view)
+void TroopPanel::display(const TroopShown& shown)
 {
-    setIfPresent(txtID, view.id);
-    setIfPresent(txtName1, view.name1);
-    setIfPresent(txtName2, view.name2);
-    setIfPresent(cmbFactions, view.faction);
-    setIfPresent(cmbUpgradePathA, view.upgradeA);
-    setIfPresent(cmbUpgradePathB, view.upgradeB);
-    if (view.gender) {
+    setIfPresent(txtID, shown.id);
+    setIfPresent(txtName1, shown.name1);
+    setIfPresent(txtName2, shown.name2);
+    setIfPresent(cmbFactions, shown.faction);
+    setIfPresent(cmbUpgradePathA, shown.upgradeA);
+    setIfPresent(cmbUpgradePathB, shown.upgradeB);
+    if (shown.gender) {
         // Every undead troop shown warns, also when the option was already chosen and so
         // raises no change of its own.
-        if (optGender[*view.gender]->isChecked())
-            optGender_Click(*view.gender);
+        if (optGender[*shown.gender]->isChecked())
+            optGender_Click(*shown.gender);
         else
-            optGender[*view.gender]->setChecked(true);
+            optGender[*shown.gender]->setChecked(true);
     }
-    if (view.flagStates) {
-        for (size_t k = 0; k < flagBoxes.size(); ++k)
-            flagBoxes[k]->setCheckState(checkStateOf((*view.flagStates)[k]));
+    if (shown.flagStates) {
+        for (size_t k = 0; k < flagBoxes_.size(); ++k)
+            flagBoxes_[k]->setCheckState(checkStateOf((*shown.flagStates)[k]));
     }
-    if (view.items) {
+    if (shown.items) {
         ListItems->clear();
         const QStringList catalogue = lists_.itemEntries.stringList();
         QStringList entries;
-        entries.reserve(static_cast<qsizetype>(view.items->size()));
-        for (int item : *view.items)
+        entries.reserve(static_cast<qsizetype>(shown.items->size()));
+        for (int item : *shown.items)
             entries.push_back(catalogue.value(item - 1));
         ListItems->addItems(entries);
     }
-    for (size_t k = 0; k < attributeBoxes.size(); ++k)
-        setIfPresent(attributeBoxes[k], view.attributes[k]);
-    for (size_t k = 0; k < proficiencyBoxes.size(); ++k)
-        setIfPresent(proficiencyBoxes[k], view.proficiencies[k]);
-    for (size_t k = 0; k < skillBoxes.size(); ++k)
-        setIfPresent(skillBoxes[k], view.skills[k]);
-    setIfPresent(txtFace1, view.face1);
-    setIfPresent(txtFace2, view.face2);
+    for (size_t k = 0; k < attributeBoxes_.size(); ++k)
+        setIfPresent(attributeBoxes_[k], shown.attributes[k]);
+    for (size_t k = 0; k < proficiencyBoxes_.size(); ++k)
+        setIfPresent(proficiencyBoxes_[k], shown.proficiencies[k]);
+    for (size_t k = 0; k < skillBoxes_.size(); ++k)
+        setIfPresent(skillBoxes_[k], shown.skills[k]);
+    setIfPresent(txtFace1, shown.face1);
+    setIfPresent(txtFace2, shown.face2);
 }
 
-TroopPanelValues TroopPanel::panelValues() const
+TroopInput TroopPanel::input() const
 {
-    TroopPanelValues values;
+    TroopInput values;
     values.id = txtID->text();
     values.name1 = txtName1->text();
     values.name2 = txtName2->text();
@@ -158,19 +142,19 @@ TroopPanelValues TroopPanel::panelValues() const
         if (optGender[i]->isChecked())
             values.gender = i;
     }
-    for (size_t k = 0; k < flagBoxes.size(); ++k)
-        values.flagStates[k] = stateOf(flagBoxes[k]->checkState());
+    for (size_t k = 0; k < flagBoxes_.size(); ++k)
+        values.flagStates[k] = stateOf(flagBoxes_[k]->checkState());
     values.faction = cmbFactions->currentIndex();
     values.upgradeA = cmbUpgradePathA->currentIndex();
     values.upgradeB = cmbUpgradePathB->currentIndex();
     for (int row = 0; row < ListItems->count(); ++row)
         values.inventory.push_back(ListItems->item(row)->text());
-    for (size_t k = 0; k < attributeBoxes.size(); ++k)
-        values.attributes[k] = attributeBoxes[k]->text();
-    for (size_t k = 0; k < proficiencyBoxes.size(); ++k)
-        values.proficiencies[k] = proficiencyBoxes[k]->text();
-    for (size_t k = 0; k < skillBoxes.size(); ++k)
-        values.skills[k] = skillBoxes[k]->text();
+    for (size_t k = 0; k < attributeBoxes_.size(); ++k)
+        values.attributes[k] = attributeBoxes_[k]->text();
+    for (size_t k = 0; k < proficiencyBoxes_.size(); ++k)
+        values.proficiencies[k] = proficiencyBoxes_[k]->text();
+    for (size_t k = 0; k < skillBoxes_.size(); ++k)
+        values.skills[k] = skillBoxes_[k]->text();
     values.face1 = txtFace1->text();
     values.face2 = txtFace2->text();
     return values;
@@ -179,26 +163,22 @@ TroopPanelValues TroopPanel::panelValues() const
 void TroopPanel::Update_Troop()
 {
     runReported(messages_, [&] {
-        const int troop = selectedTroop();
+        const int troop = selectedRecord();
         if (troop < 0) {
             messages_.show(QStringLiteral("Please select a troop from the list"), MessageIcon::Critical);
             return;
         }
-        const TroopRebuild rebuild
-            = rebuildTroop(panelValues(), state_.TroopLines, troop, state_.LinesPerTroop, state_.GameVersion);
-        if (rebuild.refusal) {
-            messages_.show(rebuild.refusal->text, rebuild.refusal->icon);
-            return;
+        const TroopRebuilt rebuilt = rebuildTroop(module_, troop, input());
+        if (!rebuilt.lines.empty()) {
+            setEntry(lists_.troopEntries, troop, rebuilt.troopEntry);
+            // Position 0 of the member and upgrade combos stands for no troop and keeps "0 - None".
+            if (troop > 0) {
+                setEntry(lists_.memberEntries, troop, rebuilt.troopEntry);
+                setEntry(lists_.upgradeEntries, troop, rebuilt.upgradeEntry);
+            }
+            storeLines(module_.TroopLines, rebuilt.lines, kTroopsFile);
         }
-        lists_.troopEntries.setData(lists_.troopEntries.index(troop), rebuild.troopEntry);
-        // Position 0 of the member and upgrade combos stands for no troop and keeps "0 - None".
-        if (troop > 0) {
-            lists_.memberEntries.setData(lists_.memberEntries.index(troop), rebuild.troopEntry);
-            lists_.upgradeEntries.setData(lists_.upgradeEntries.index(troop), rebuild.upgradeEntry);
-        }
-        for (const auto& line : rebuild.lines)
-            state_.TroopLines.set(line.line, line.bytes, QString::fromLatin1(kTroopsFile));
-        messages_.show(rebuild.confirmation.text, rebuild.confirmation.icon);
+        messages_.report(rebuilt.outcome);
     });
 }
 
@@ -257,40 +237,31 @@ void TroopPanel::cmdDown_Click()
 
 void TroopPanel::optGender_Click(int index)
 {
-    if (index == 2) {
-        const Message warning = undeadWarning();
-        messages_.show(warning.text, warning.icon);
-    }
+    if (index == 2)
+        messages_.show(undeadWarning());
 }
 
 void TroopPanel::NumberBox_LostFocus(QLineEdit* box)
 {
-    const QString checked = checkedNumberText(box->text());
-    if (checked != box->text())
-        box->setText(checked);
+    replaceText(box, checkedNumberText(box->text()));
 }
 
 void TroopPanel::FaceBox_LostFocus(QLineEdit* box)
 {
-    const QString checked = checkedFaceText(box->text());
-    if (checked != box->text())
-        box->setText(checked);
+    replaceText(box, checkedFaceText(box->text()));
 }
 
 void TroopPanel::NameBox_LostFocus(QLineEdit* box)
 {
-    const QString checked = checkedNameText(box->text());
-    if (checked != box->text())
-        box->setText(checked);
+    replaceText(box, checkedNameText(box->text()));
 }
 
 void TroopPanel::SkillBox_LostFocus(QLineEdit* box)
 {
     const SkillCheck check = checkSkillText(box->text());
-    if (check.text != box->text())
-        box->setText(check.text);
+    replaceText(box, check.text);
     if (check.message) {
-        messages_.show(check.message->text, check.message->icon);
+        messages_.show(*check.message);
         box->setFocus(Qt::OtherFocusReason);
     }
 }

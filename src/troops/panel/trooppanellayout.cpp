@@ -1,8 +1,8 @@
-// Building the troop panel: its controls, their names and captions, and the layout in
-// four columns (the troop list, then the groups of one troop).
+// Building the troop panel: its controls, made from the troopformat.h tables where there
+// is one, and the layout in four columns (the troop list, then the groups of one troop).
 #include "troops/panel/trooppanel.h"
 
-#include "troops/troopformat.h"
+#include "widgets/controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,8 +16,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStringListModel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace mw {
 namespace {
@@ -32,71 +32,67 @@ protected:
     void nextCheckState() override { setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked); }
 };
 
-QString text(std::string_view latin1)
+// The rows of a table in the order the panel shows them, which is also the keyboard's order.
+template <size_t N> std::vector<size_t> shownOrder(const std::array<TroopControl, N>& table, TroopGroup group)
 {
-    return QString::fromLatin1(latin1.data(), static_cast<qsizetype>(latin1.size()));
+    std::vector<size_t> rows;
+    for (size_t k = 0; k < N; ++k) {
+        if (table[k].group == group)
+            rows.push_back(k);
+    }
+    std::sort(rows.begin(), rows.end(), [&](size_t a, size_t b) { return table[a].position < table[b].position; });
+    return rows;
 }
 
-template <typename W> W* named(W* widget, const QString& name, const QString& accessibleName)
+template <size_t N>
+void makeNumberBoxes(
+    const std::array<TroopControl, N>& table, TroopGroup group, std::array<QLineEdit*, N>& boxes, QWidget* parent)
 {
-    widget->setObjectName(name);
-    widget->setAccessibleName(accessibleName);
-    return widget;
+    for (size_t k : shownOrder(table, group))
+        boxes[k] = numberBox(captionText(table[k].control), captionText(table[k].caption), parent, 4);
 }
 
-QLineEdit* numberBox(QWidget* parent, std::string_view name, std::string_view caption)
+template <size_t N>
+void makeFlagBoxes(
+    const std::array<TroopControl, N>& table, TroopGroup group, std::array<QCheckBox*, N>& boxes, QWidget* parent)
 {
-    auto* box = named(new QLineEdit(parent), text(name), text(caption));
-    box->setAlignment(Qt::AlignCenter);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 14);
-    return box;
+    for (size_t k : shownOrder(table, group)) {
+        const QString caption = captionText(table[k].caption);
+        boxes[k] = namedControl(new FlagCheckBox(caption, parent), captionText(table[k].control), caption);
+        boxes[k]->setTristate(true);
+    }
 }
 
-QComboBox* sharedCombo(QWidget* parent, const QString& name, const QString& accessibleName, QStringListModel& model)
+// The controls of one table that belong to `group`, in the order the panel shows them.
+template <typename Widget, size_t N>
+std::vector<Widget*> inGroup(
+    const std::array<TroopControl, N>& table, const std::array<Widget*, N>& widgets, TroopGroup group)
 {
-    auto* combo = named(new QComboBox(parent), name, accessibleName);
-    combo->setModel(&model);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(20);
-    if (auto* popup = qobject_cast<QListView*>(combo->view()))
-        popup->setUniformItemSizes(true);
-    return combo;
+    std::vector<Widget*> shown;
+    for (size_t k : shownOrder(table, group))
+        shown.push_back(widgets[k]);
+    return shown;
 }
 
-QLabel* labelFor(QWidget* buddy, const QString& caption)
-{
-    auto* label = new QLabel(caption, buddy->parentWidget());
-    label->setBuddy(buddy);
-    return label;
-}
-
-QGroupBox* group(const QString& caption, const QString& name)
-{
-    auto* box = new QGroupBox(caption);
-    box->setObjectName(name);
-    return box;
-}
-
-// Label and box pairs, filled row by row over `columns` pairs.
+// Label and box pairs, filled column by column over `columns` pairs.
 QGridLayout* pairGrid(const std::vector<QLineEdit*>& boxes, int columns)
 {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
-    const int rows = (static_cast<int>(boxes.size()) + columns - 1) / columns;
-    for (int k = 0; k < static_cast<int>(boxes.size()); ++k) {
-        const int row = k % rows;
-        const int column = 2 * (k / rows);
-        grid->addWidget(
-            labelFor(boxes[static_cast<size_t>(k)], boxes[static_cast<size_t>(k)]->accessibleName()), row, column);
-        grid->addWidget(boxes[static_cast<size_t>(k)], row, column + 1);
+    const int count = static_cast<int>(boxes.size());
+    const int rows = (count + columns - 1) / columns;
+    for (int k = 0; k < count; ++k) {
+        QLineEdit* box = boxes[static_cast<size_t>(k)];
+        grid->addWidget(labelFor(box->accessibleName(), box, box->parentWidget()), k % rows, 2 * (k / rows));
+        grid->addWidget(box, k % rows, 2 * (k / rows) + 1);
     }
     for (int c = 0; c < columns; ++c)
         grid->setColumnStretch(2 * c, 1);
     return grid;
 }
 
-QGridLayout* checkGrid(const std::vector<QWidget*>& boxes, int columns)
+template <typename Widget> QGridLayout* checkGrid(const std::vector<Widget*>& boxes, int columns)
 {
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(3);
@@ -105,247 +101,141 @@ QGridLayout* checkGrid(const std::vector<QWidget*>& boxes, int columns)
     return grid;
 }
 
-struct SkillMember {
-    QLineEdit* TroopPanel::*member;
-    std::string_view name;
-    std::string_view caption;
-};
+QGroupBox* groupOf(const QString& caption, const QString& name, QLayout* content, QWidget* parent)
+{
+    QGroupBox* box = captionedGroup(caption, name, parent);
+    box->setLayout(content);
+    return box;
+}
 
-// The skill boxes in the order the panel shows them (Looting has no place in the record).
-const std::array<SkillMember, 24> kSkillLayout { {
-    { &TroopPanel::txtIronflesh, "txtIronflesh", "Ironflesh" },
-    { &TroopPanel::txtPowerStrike, "txtPowerStrike", "Power Strike" },
-    { &TroopPanel::txtPowerThrow, "txtPowerThrow", "Power Throw" },
-    { &TroopPanel::txtPowerDraw, "txtPowerDraw", "Power Draw" },
-    { &TroopPanel::txtLooting, "txtLooting", "Looting" },
-    { &TroopPanel::txtWeaponMaster, "txtWeaponMaster", "Weap Master" },
-    { &TroopPanel::txtShield, "txtShield", "Shield" },
-    { &TroopPanel::txtAthletics, "txtAthletics", "Athletics" },
-    { &TroopPanel::txtRiding, "txtRiding", "Riding" },
-    { &TroopPanel::txtHorseArchery, "txtHorseArchery", "Horse Arch" },
-    { &TroopPanel::txtTraining, "txtTraining", "Training" },
-    { &TroopPanel::txtTracking, "txtTracking", "Tracking" },
-    { &TroopPanel::txtTactics, "txtTactics", "Tactics" },
-    { &TroopPanel::txtPathfinding, "txtPathfinding", "Pathfinding" },
-    { &TroopPanel::txtSpotting, "txtSpotting", "Spotting" },
-    { &TroopPanel::txtInventoryManagement, "txtInventoryManagement", "Inv Mgmt" },
-    { &TroopPanel::txtWoundTreatment, "txtWoundTreatment", "Wnd Treat" },
-    { &TroopPanel::txtSurgery, "txtSurgery", "Surgery" },
-    { &TroopPanel::txtFirstAid, "txtFirstAid", "First Aid" },
-    { &TroopPanel::txtEngineer, "txtEngineer", "Engineer" },
-    { &TroopPanel::txtPersuasion, "txtPersuasion", "Persuasion" },
-    { &TroopPanel::txtPrisonerManagement, "txtPrisonerManagement", "Prisoner Mgmt" },
-    { &TroopPanel::txtLeadership, "txtLeadership", "Leadership" },
-    { &TroopPanel::txtTrade, "txtTrade", "Trade" },
-} };
-
-struct CheckMember {
-    QCheckBox* TroopPanel::*member;
-    std::string_view name;
-    std::string_view caption;
-};
-
-const std::array<CheckMember, 8> kFlagLayout { {
-    { &TroopPanel::chkHero, "chkHero", "Hero" }, { &TroopPanel::chkMerchant, "chkMerchant", "Merchant" },
-    { &TroopPanel::chkNoCapture, "chkNoCapture", "No Capture" },
-    { &TroopPanel::chkUnkillable, "chkUnkillable", "Unkillable" },
-    { &TroopPanel::chkInactive, "chkInactive", "Inactive" }, { &TroopPanel::chkFallDead, "chkFallDead", "Fall Dead" },
-    { &TroopPanel::chkMounted, "chkMounted", "Mounted" },
-    { &TroopPanel::chkUnmoveable, "chkUnmoveable", "Unmovable in Party Window" }, // the long caption goes last
-} };
-
-const std::array<CheckMember, 7> kGuaranteeLayout { {
-    { &TroopPanel::chkArmor, "chkArmor", "Armor" },
-    { &TroopPanel::chkBoots, "chkBoots", "Boots" },
-    { &TroopPanel::chkGloves, "chkGloves", "Gloves" },
-    { &TroopPanel::chkHelmet, "chkHelmet", "Helmet" },
-    { &TroopPanel::chkShield, "chkShield", "Shield" },
-    { &TroopPanel::chkHorse, "chkHorse", "Horse" },
-    { &TroopPanel::chkRanged, "chkRanged", "Ranged" },
-} };
+template <typename... Widgets> QVBoxLayout* column(Widgets*... widgets)
+{
+    auto* layout = new QVBoxLayout;
+    (layout->addWidget(widgets), ...);
+    return layout;
+}
 
 } // namespace
 
 void TroopPanel::buildControls()
 {
-    ListTroops = named(new QListView(this), QStringLiteral("ListTroops"), QStringLiteral("Troop List"));
-    ListTroops->setModel(&lists_.troopEntries);
-    ListTroops->setUniformItemSizes(true);
-    ListTroops->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListTroops->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListTroops = mw::recordList(lists_.troopEntries, QStringLiteral("ListTroops"), QStringLiteral("Troop List"), this);
+    txtID = namedControl(new QLineEdit(this), QStringLiteral("txtID"), QStringLiteral("Troop ID"));
+    txtName1 = namedControl(new QLineEdit(this), QStringLiteral("txtName1"), QStringLiteral("Single"));
+    txtName2 = namedControl(new QLineEdit(this), QStringLiteral("txtName2"), QStringLiteral("Multiple"));
+    cmbUpgradePathA = sharedCombo(
+        lists_.upgradeEntries, QStringLiteral("cmbUpgradePathA"), QStringLiteral("Upgrade Paths"), this);
+    cmbUpgradePathB = sharedCombo(
+        lists_.upgradeEntries, QStringLiteral("cmbUpgradePathB"), QStringLiteral("Upgrade Paths"), this);
+    // Made in the order the keyboard visits them.
+    makeNumberBoxes(kAttributeBoxes, TroopGroup::Attributes, attributeBoxes_, this);
+    makeNumberBoxes(kAttributeBoxes, TroopGroup::Level, attributeBoxes_, this);
+    cmbFactions = sharedCombo(lists_.factionEntries, QStringLiteral("cmbFactions"), QStringLiteral("Faction"), this);
+    makeNumberBoxes(kProficiencyBoxes, TroopGroup::Proficiencies, proficiencyBoxes_, this);
+    makeNumberBoxes(kSkillBoxes, TroopGroup::Skills, skillBoxes_, this);
+    QLineEdit* looting = skillBoxes_[kRecordSkills];
+    looting->setText(QStringLiteral("N/A"));
+    looting->setEnabled(false);
 
-    txtID = named(new QLineEdit(this), QStringLiteral("txtID"), QStringLiteral("Troop ID"));
-    txtName1 = named(new QLineEdit(this), QStringLiteral("txtName1"), QStringLiteral("Single"));
-    txtName2 = named(new QLineEdit(this), QStringLiteral("txtName2"), QStringLiteral("Multiple"));
-
-    cmbUpgradePathA
-        = sharedCombo(this, QStringLiteral("cmbUpgradePathA"), QStringLiteral("Upgrade Paths"), lists_.upgradeEntries);
-    cmbUpgradePathB
-        = sharedCombo(this, QStringLiteral("cmbUpgradePathB"), QStringLiteral("Upgrade Paths"), lists_.upgradeEntries);
-
-    for (size_t k = 0; k < kAttributeBoxes.size(); ++k)
-        attributeBoxes[k] = numberBox(this, kAttributeBoxes[k].control, kAttributeBoxes[k].caption);
-    TxtAttrStr = attributeBoxes[0];
-    txtAttrAgi = attributeBoxes[1];
-    txtAttrInt = attributeBoxes[2];
-    txtAttrCha = attributeBoxes[3];
-    txtLvl = attributeBoxes[4];
-
-    cmbFactions = sharedCombo(this, QStringLiteral("cmbFactions"), QStringLiteral("Faction"), lists_.factionEntries);
-
-    for (size_t k = 0; k < kProficiencyBoxes.size(); ++k)
-        proficiencyBoxes[k] = numberBox(this, kProficiencyBoxes[k].control, kProficiencyBoxes[k].caption);
-    txt1hWeap = proficiencyBoxes[0];
-    txt2hWeap = proficiencyBoxes[1];
-    txtPole = proficiencyBoxes[2];
-    txtArch = proficiencyBoxes[3];
-    txtCross = proficiencyBoxes[4];
-    txtThrow = proficiencyBoxes[5];
-    txtFire = proficiencyBoxes[6];
-
-    for (const auto& skill : kSkillLayout)
-        this->*skill.member = numberBox(this, skill.name, skill.caption);
-    for (size_t k = 0; k < kSkillBoxes.size(); ++k) {
-        for (const auto& skill : kSkillLayout) {
-            if (skill.name == kSkillBoxes[k].control)
-                skillBoxes[k] = this->*skill.member;
-        }
-    }
-    txtLooting->setText(QStringLiteral("N/A"));
-    txtLooting->setEnabled(false);
-
-    cmbItems = sharedCombo(this, QStringLiteral("cmbItems"), QStringLiteral("Items"), lists_.itemEntries);
-    ListItems = named(new QListWidget(this), QStringLiteral("ListItems"), QStringLiteral("Items"));
+    cmbItems = sharedCombo(lists_.itemEntries, QStringLiteral("cmbItems"), QStringLiteral("Items"), this);
+    ListItems = namedControl(new QListWidget(this), QStringLiteral("ListItems"), QStringLiteral("Items"));
     ListItems->setSelectionMode(QAbstractItemView::SingleSelection);
     ListItems->setUniformItemSizes(true);
-    cmdAdd = named(new QPushButton(QStringLiteral("Add"), this), QStringLiteral("cmdAdd"), QStringLiteral("Add"));
-    cmdUp = named(new QPushButton(QStringLiteral("Up"), this), QStringLiteral("cmdUp"), QStringLiteral("Up"));
-    cmdDown = named(new QPushButton(QStringLiteral("Down"), this), QStringLiteral("cmdDown"), QStringLiteral("Down"));
-    cmdRemove
-        = named(new QPushButton(QStringLiteral("Remove"), this), QStringLiteral("cmdRemove"), QStringLiteral("Remove"));
+    for (auto [button, caption] : { std::pair { &cmdAdd, "Add" }, { &cmdUp, "Up" }, { &cmdDown, "Down" },
+             { &cmdRemove, "Remove" } }) {
+        const QString text = QString::fromLatin1(caption);
+        *button = namedControl(new QPushButton(text, this), QStringLiteral("cmd") + text, text);
+    }
 
-    auto makeCheck = [this](const CheckMember& check) {
-        auto* box = named(new FlagCheckBox(text(check.caption), this), text(check.name), text(check.caption));
-        box->setTristate(true);
-        this->*check.member = box;
-    };
-    for (const auto& check : kFlagLayout)
-        makeCheck(check);
+    makeFlagBoxes(kFlagBoxes, TroopGroup::Flags, flagBoxes_, this);
     const QString genders[3] = { QStringLiteral(" Male"), QStringLiteral("Female"), QStringLiteral("Undead") };
     for (int i = 0; i < 3; ++i) {
-        optGender[i] = named(new QRadioButton(genders[i], this), QStringLiteral("optGender"), genders[i]);
+        optGender[i] = namedControl(new QRadioButton(genders[i], this), QStringLiteral("optGender"), genders[i]);
         optGender[i]->setProperty("index", i);
     }
     optGender[0]->setChecked(true);
-    for (const auto& check : kGuaranteeLayout)
-        makeCheck(check);
-    for (size_t k = 0; k < kFlagBoxes.size(); ++k) {
-        for (const auto& check : kFlagLayout)
-            if (check.name == kFlagBoxes[k].control)
-                flagBoxes[k] = this->*check.member;
-        for (const auto& check : kGuaranteeLayout)
-            if (check.name == kFlagBoxes[k].control)
-                flagBoxes[k] = this->*check.member;
-    }
+    makeFlagBoxes(kFlagBoxes, TroopGroup::Guarantee, flagBoxes_, this);
 
-    txtFace1 = named(new QLineEdit(this), QStringLiteral("txtFace1"), QStringLiteral("Face1"));
-    txtFace2 = named(new QLineEdit(this), QStringLiteral("txtFace2"), QStringLiteral("Face2"));
+    txtFace1 = namedControl(new QLineEdit(this), QStringLiteral("txtFace1"), QStringLiteral("Face1"));
+    txtFace2 = namedControl(new QLineEdit(this), QStringLiteral("txtFace2"), QStringLiteral("Face2"));
     const int faceWidth = txtFace1->fontMetrics().horizontalAdvance(QStringLiteral("0x") + QString(32, u'd')) + 16;
     txtFace1->setMinimumWidth(faceWidth);
     txtFace2->setMinimumWidth(faceWidth);
 }
 
-void TroopPanel::buildLayout()
+QGroupBox* TroopPanel::buildItems()
 {
-    auto* troopList = group(QStringLiteral("Troop List"), QStringLiteral("fraTroopList"));
-    auto* listLayout = new QVBoxLayout(troopList);
-    listLayout->addWidget(ListTroops);
-    ListTroops->setMinimumWidth(ListTroops->fontMetrics().horizontalAdvance(QString(30, u'x')));
-
-    auto* names = group(QStringLiteral("Names"), QStringLiteral("fraNames"));
-    auto* namesForm = new QFormLayout(names);
-    for (QLineEdit* box : { txtID, txtName1, txtName2 })
-        namesForm->addRow(labelFor(box, box->accessibleName()), box);
-
-    auto* upgrades = group(QStringLiteral("Upgrade Paths"), QStringLiteral("fraUpgradePaths"));
-    auto* upgradesLayout = new QVBoxLayout(upgrades);
-    upgradesLayout->addWidget(cmbUpgradePathA);
-    upgradesLayout->addWidget(cmbUpgradePathB);
-
-    auto* attributes = group(QStringLiteral("Attributes"), QStringLiteral("fraAttributes"));
-    attributes->setLayout(pairGrid({ TxtAttrStr, txtAttrAgi, txtAttrInt, txtAttrCha }, 2));
-    auto* level = group(QStringLiteral("Level"), QStringLiteral("fraLevel"));
-    auto* levelLayout = new QVBoxLayout(level);
-    levelLayout->addWidget(txtLvl, 0, Qt::AlignHCenter | Qt::AlignTop);
-    auto* attributesRow = new QHBoxLayout;
-    attributesRow->addWidget(attributes, 1);
-    attributesRow->addWidget(level);
-
-    auto* faction = group(QStringLiteral("Faction"), QStringLiteral("fraFaction"));
-    (new QVBoxLayout(faction))->addWidget(cmbFactions);
-
-    auto* faces = group(QStringLiteral("Faces"), QStringLiteral("fraFaces"));
-    auto* facesForm = new QFormLayout(faces);
-    facesForm->setRowWrapPolicy(QFormLayout::WrapAllRows); // the codes need the whole width
-    for (QLineEdit* box : { txtFace1, txtFace2 })
-        facesForm->addRow(labelFor(box, box->accessibleName()), box);
-
-    auto* proficiencies = group(QStringLiteral("Proficiencies"), QStringLiteral("fraProficiencies"));
-    proficiencies->setLayout(pairGrid(std::vector<QLineEdit*>(proficiencyBoxes.begin(), proficiencyBoxes.end()), 2));
-
-    auto* skills = group(QStringLiteral("Skills"), QStringLiteral("fraSkills"));
-    std::vector<QLineEdit*> skillsShown;
-    for (const auto& skill : kSkillLayout)
-        skillsShown.push_back(this->*skill.member);
-    skills->setLayout(pairGrid(skillsShown, 2));
-
-    auto* items = group(QStringLiteral("Items"), QStringLiteral("fraItems"));
-    auto* itemsLayout = new QVBoxLayout(items);
-    itemsLayout->addWidget(cmbItems);
+    QVBoxLayout* buttons = column(cmdAdd, cmdUp, cmdDown, cmdRemove);
+    buttons->addStretch(1);
     auto* listAndButtons = new QHBoxLayout;
     listAndButtons->addWidget(ListItems, 1);
-    auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : { cmdAdd, cmdUp, cmdDown, cmdRemove })
-        buttons->addWidget(button);
-    buttons->addStretch(1);
     listAndButtons->addLayout(buttons);
-    itemsLayout->addLayout(listAndButtons, 1);
+    auto* items = new QVBoxLayout;
+    items->addWidget(cmbItems);
+    items->addLayout(listAndButtons, 1);
+    return groupOf(QStringLiteral("Items"), QStringLiteral("fraItems"), items, this);
+}
 
-    auto* flags = group(QStringLiteral("Flags"), QStringLiteral("fraFlags"));
-    auto* flagsLayout = new QVBoxLayout(flags);
-    std::vector<QWidget*> flagChecks;
-    for (const auto& check : kFlagLayout)
-        flagChecks.push_back(this->*check.member);
-    auto* flagGrid = checkGrid(std::vector<QWidget*>(flagChecks.begin(), flagChecks.end() - 1), 2);
-    flagGrid->addWidget(flagChecks.back(), flagGrid->rowCount(), 0, 1, 2);
-    flagsLayout->addLayout(flagGrid);
-    flagsLayout->addLayout(checkGrid({ optGender[0], optGender[1], optGender[2] }, 3));
-    auto* guarantee = group(QStringLiteral("Guarantee"), QStringLiteral("fraGuarantee"));
-    std::vector<QWidget*> guaranteeChecks;
-    for (const auto& check : kGuaranteeLayout)
-        guaranteeChecks.push_back(this->*check.member);
-    guarantee->setLayout(checkGrid(guaranteeChecks, 3));
-    flagsLayout->addWidget(guarantee);
+QGroupBox* TroopPanel::buildFlags()
+{
+    auto* flags = new QVBoxLayout;
+    std::vector<QCheckBox*> flagChecks = inGroup(kFlagBoxes, flagBoxes_, TroopGroup::Flags);
+    QCheckBox* longest = flagChecks.back();
+    flagChecks.pop_back();
+    QGridLayout* flagGrid = checkGrid(flagChecks, 2);
+    flagGrid->addWidget(longest, flagGrid->rowCount(), 0, 1, 2);
+    flags->addLayout(flagGrid);
+    flags->addLayout(checkGrid(std::vector<QRadioButton*> { optGender[0], optGender[1], optGender[2] }, 3));
+    flags->addWidget(groupOf(QStringLiteral("Guarantee"), QStringLiteral("fraGuarantee"),
+        checkGrid(inGroup(kFlagBoxes, flagBoxes_, TroopGroup::Guarantee), 3), this));
+    return groupOf(QStringLiteral("Flags"), QStringLiteral("fraFlags"), flags, this);
+}
 
-    auto* troopColumn = new QVBoxLayout;
-    for (QWidget* box : std::initializer_list<QWidget*> { names, upgrades, faction })
-        troopColumn->addWidget(box);
+void TroopPanel::buildLayout()
+{
+    auto* list = groupOf(QStringLiteral("Troop List"), QStringLiteral("fraTroopList"), column(ListTroops), this);
+    ListTroops->setMinimumWidth(ListTroops->fontMetrics().horizontalAdvance(QString(30, u'x')));
+
+    auto* namesForm = new QFormLayout;
+    for (QLineEdit* box : { txtID, txtName1, txtName2 })
+        namesForm->addRow(labelFor(box->accessibleName(), box, this), box);
+    auto* facesForm = new QFormLayout;
+    facesForm->setRowWrapPolicy(QFormLayout::WrapAllRows); // the codes need the whole width
+    for (QLineEdit* box : { txtFace1, txtFace2 })
+        facesForm->addRow(labelFor(box->accessibleName(), box, this), box);
+    auto* attributesRow = new QHBoxLayout;
+    attributesRow->addWidget(groupOf(QStringLiteral("Attributes"), QStringLiteral("fraAttributes"),
+                                 pairGrid(inGroup(kAttributeBoxes, attributeBoxes_, TroopGroup::Attributes), 2), this),
+        1);
+    QVBoxLayout* level = column(attributeBoxes_.back());
+    level->setAlignment(attributeBoxes_.back(), Qt::AlignHCenter | Qt::AlignTop);
+    attributesRow->addWidget(groupOf(QStringLiteral("Level"), QStringLiteral("fraLevel"), level, this));
+
+    QVBoxLayout* troopColumn
+        = column(groupOf(QStringLiteral("Names"), QStringLiteral("fraNames"), namesForm, this),
+            groupOf(QStringLiteral("Upgrade Paths"), QStringLiteral("fraUpgradePaths"),
+                column(cmbUpgradePathA, cmbUpgradePathB), this),
+            groupOf(QStringLiteral("Faction"), QStringLiteral("fraFaction"), column(cmbFactions), this));
     troopColumn->addLayout(attributesRow);
-    troopColumn->addWidget(faces);
+    troopColumn->addWidget(groupOf(QStringLiteral("Faces"), QStringLiteral("fraFaces"), facesForm, this));
     troopColumn->addStretch(1);
 
-    auto* numbersColumn = new QVBoxLayout;
-    numbersColumn->addWidget(proficiencies);
-    numbersColumn->addWidget(skills);
+    QVBoxLayout* numbersColumn = column(groupOf(QStringLiteral("Proficiencies"), QStringLiteral("fraProficiencies"),
+                                            pairGrid(inGroup(kProficiencyBoxes, proficiencyBoxes_,
+                                                         TroopGroup::Proficiencies),
+                                                2),
+                                            this),
+        groupOf(QStringLiteral("Skills"), QStringLiteral("fraSkills"),
+            pairGrid(inGroup(kSkillBoxes, skillBoxes_, TroopGroup::Skills), 2), this));
     numbersColumn->addStretch(1);
 
     auto* itemsColumn = new QVBoxLayout;
-    itemsColumn->addWidget(items, 1);
-    itemsColumn->addWidget(flags);
+    itemsColumn->addWidget(buildItems(), 1);
+    itemsColumn->addWidget(buildFlags());
 
     auto* panel = new QHBoxLayout(this);
     panel->setContentsMargins(0, 0, 0, 0);
-    panel->addWidget(troopList, 3);
+    panel->addWidget(list, 3);
     panel->addLayout(troopColumn);
     panel->addLayout(numbersColumn);
     panel->addLayout(itemsColumn, 3);

@@ -3,9 +3,10 @@
 // before it present and the rest absent, so the panel applies what it got, then reports.
 #pragma once
 
-#include "core/errors.h"
-#include "core/linearray.h"
 #include "core/messages.h"
+#include "core/modulestate.h"
+#include "core/records.h"
+#include "troops/troopformat.h"
 
 #include <QString>
 #include <array>
@@ -14,14 +15,7 @@
 
 namespace mw {
 
-// How many entries the catalogue lists hold that the record's numbers point into.
-struct CatalogSizes {
-    int items = 0; // cmbItems: item n at position n - 1
-    int factions = 0; // cmbFactions
-    int upgrades = 0; // cmbUpgradePathA/B
-};
-
-struct TroopView {
+struct TroopShown {
     std::optional<QString> id, name1, name2;
     // Combo positions; -1 leaves the combo without a selection.
     std::optional<int> faction, upgradeA, upgradeB;
@@ -31,17 +25,15 @@ struct TroopView {
     // Item numbers to list, in record order (each within the catalogue). Present, possibly
     // partly filled, once the inventory step began.
     std::optional<std::vector<int>> items;
-    std::array<std::optional<QString>, 5> attributes; // kAttributeBoxes order
-    std::array<std::optional<QString>, 7> proficiencies; // kProficiencyBoxes order
-    std::array<std::optional<QString>, 23> skills; // kSkillBoxes order
+    std::array<std::optional<QString>, kAttributeBoxes.size()> attributes;
+    std::array<std::optional<QString>, kProficiencyBoxes.size()> proficiencies;
+    std::array<std::optional<QString>, kSkillBoxes.size()> skills;
     std::optional<QString> face1, face2;
-    std::vector<Message> messages; // shown after the values, before the error
-    std::optional<ModError> error;
+    Outcome outcome; // messages shown after the values, then the error
 };
 
-// Reads troop `index` (its record starts at line 3 + index * linesPerTroop). With an empty
+// Reads troop `index` (its record starts at line 3 + index * LinesPerTroop). With an empty
 // item or faction catalogue nothing is filled and the message explains why.
-TroopView viewTroop(
-    const LineArray& lines, int index, int linesPerTroop, const QString& gameVersion, const CatalogSizes& sizes);
+TroopShown showTroop(const ModuleState& module, int index, const ChoiceCounts& counts);
 
 } // namespace mw

@@ -2,9 +2,10 @@
 // its line, the personality choice, and the six member slots read from the end of the line.
 #pragma once
 
-#include "core/errors.h"
 #include "core/linearray.h"
 #include "core/messages.h"
+#include "core/modulestate.h"
+#include "core/records.h"
 
 #include <QString>
 #include <array>
@@ -25,20 +26,19 @@ struct MemberSlot {
 
 // Values are filled in the order the panel sets them; one that is absent keeps what the
 // panel showed before, because reading stopped at or before it.
-struct TemplateDisplay {
+struct TemplateShown {
     std::optional<QString> id;
     std::optional<QString> name;
     std::optional<QString> menu;
     std::optional<int> faction;
     std::optional<QString> personality; // a choice of cmbPTPersonality
     std::array<std::optional<MemberSlot>, kMemberSlots> members; // read from slot 5 down to 0
-    std::vector<Message> messages;
-    std::optional<ModError> error;
+    Outcome outcome; // messages shown after the values, then the error
 };
 
-// Template `k` (line k + 3). `factionCount` and `troopCount` are the entry counts of the
-// faction and member-troop choice lists, which the stored positions must fall within.
-TemplateDisplay displayTemplate(const LineArray& lines, int k, int factionCount, int troopCount);
+// Template `k` (line k + 3). The stored positions must fall within the faction and member
+// choice lists.
+TemplateShown showTemplate(const ModuleState& module, int k, const ChoiceCounts& counts);
 
 // The personality number template `k` holds, when its line has a readable one.
 std::optional<int32_t> storedPersonality(const LineArray& lines, int k);

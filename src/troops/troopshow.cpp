@@ -1,5 +1,5 @@
 // Cutting one troop record into the values of the troop panel.
-#include "troops/troopview.h"
+#include "troops/troopshow.h"
 
 #include "codec/hexcodec.h"
 #include "core/fields.h"
@@ -9,7 +9,7 @@
 namespace mw {
 namespace {
 
-const QString kFile = QString::fromLatin1(kTroopsFile);
+const QString& kFile = kTroopsFile;
 
 // One record line cut into fields, with errors that name the line and field.
 class RecordLine {
@@ -66,7 +66,7 @@ int flagState(int32_t word, uint32_t bit, std::vector<Message>& messages)
     return check.result == "1" ? 1 : check.result == "2" ? 2 : 0;
 }
 
-void showNamesAndFlags(const LineArray& lines, int start, const CatalogSizes& sizes, TroopView& view)
+void showNamesAndFlags(const LineArray& lines, int start, const ChoiceCounts& sizes, TroopShown& view)
 {
     const RecordLine line(lines, start);
     view.id = line.text(0);
@@ -77,19 +77,19 @@ void showNamesAndFlags(const LineArray& lines, int start, const CatalogSizes& si
     view.upgradeB = comboPosition(line, 8, sizes.upgrades, QStringLiteral("upgrade"));
 
     const int32_t word = flagWord(line);
-    if (flagState(word, kFemaleBit, view.messages) == 1)
+    if (flagState(word, kFemaleBit, view.outcome.messages) == 1)
         view.gender = 1;
-    else if (flagState(word, kUndeadBit, view.messages) != 1)
+    else if (flagState(word, kUndeadBit, view.outcome.messages) != 1)
         view.gender = 0;
     else
         view.gender = 2;
     std::array<int, 15> states {};
     for (size_t k = 0; k < kFlagBoxes.size(); ++k)
-        states[k] = flagState(word, kFlagBoxes[k].bit, view.messages);
+        states[k] = flagState(word, kFlagBoxes[k].bit, view.outcome.messages);
     view.flagStates = states;
 }
 
-void showInventory(const LineArray& lines, int lineNumber, const CatalogSizes& sizes, TroopView& view)
+void showInventory(const LineArray& lines, int lineNumber, const ChoiceCounts& sizes, TroopShown& view)
 {
     view.items.emplace();
     const RecordLine line(lines, lineNumber);
@@ -107,18 +107,18 @@ void showInventory(const LineArray& lines, int lineNumber, const CatalogSizes& s
             missing += QLatin1Char(' ') + line.text(i);
     }
     if (!missing.isEmpty())
-        view.messages.push_back({ QStringLiteral("Warning: The following items were not found in the items file and "
+        view.outcome.messages.push_back({ QStringLiteral("Warning: The following items were not found in the items file and "
                                                  "will be removed:\r\n")
                 + QString(15, QLatin1Char(' ')) + missing,
             MessageIcon::None });
 }
 
-void showSkills(const RecordLine& line, TroopView& view)
+void showSkills(const RecordLine& line, TroopShown& view)
 {
     for (int word = 0; word < 5; ++word) {
         const auto index = static_cast<size_t>(word);
         const std::string hex = decimalToHex8(line.field(index), line.where(index));
-        for (size_t k = 0; k < kSkillBoxes.size(); ++k) {
+        for (size_t k = 0; k < kRecordSkills; ++k) {
             if (kSkillBoxes[k].word != word)
                 continue;
             const char digit = hex[static_cast<size_t>(kSkillBoxes[k].digit - 1)];
@@ -138,7 +138,7 @@ QString faceCode(const RecordLine& line, size_t highField)
     return code;
 }
 
-void showFaces(const LineArray& lines, int lineNumber, const QString& gameVersion, TroopView& view)
+void showFaces(const LineArray& lines, int lineNumber, const QString& gameVersion, TroopShown& view)
 {
     if (gameVersion == QStringLiteral("0.90x")) {
         const RecordLine line(lines, lineNumber);
@@ -149,29 +149,29 @@ void showFaces(const LineArray& lines, int lineNumber, const QString& gameVersio
     view.face1 = QString::fromLatin1(kFacesNotAvailable);
     view.face2 = view.face1;
     if (gameVersion != QStringLiteral("0.95x"))
-        view.messages.push_back({ QStringLiteral("unknown Varnholt version ") + gameVersion, MessageIcon::Warning });
+        view.outcome.messages.push_back({ QStringLiteral("unknown Varnholt version ") + gameVersion, MessageIcon::Warning });
 }
 
 } // namespace
 
-TroopView viewTroop(
-    const LineArray& lines, int index, int linesPerTroop, const QString& gameVersion, const CatalogSizes& sizes)
+TroopShown showTroop(const ModuleState& module, int index, const ChoiceCounts& sizes)
 {
-    TroopView view;
+    const LineArray& lines = module.TroopLines;
+    TroopShown view;
     if (sizes.items == 0) {
-        view.messages.push_back(
+        view.outcome.messages.push_back(
             { QStringLiteral("No items found, please make sure a item_kinds1.txt file exists in the folder."),
                 MessageIcon::Critical });
         return view;
     }
     if (sizes.factions == 0) {
-        view.messages.push_back(
+        view.outcome.messages.push_back(
             { QStringLiteral("No factions found, please make sure a factions.txt file exists in the folder."),
                 MessageIcon::Critical });
         return view;
     }
     try {
-        const int start = recordStart(index, linesPerTroop);
+        const int start = recordStart(index, module.LinesPerTroop);
         showNamesAndFlags(lines, start, sizes, view);
         showInventory(lines, start + 1, sizes, view);
 
@@ -182,9 +182,9 @@ TroopView viewTroop(
         for (size_t k = 0; k < view.proficiencies.size(); ++k)
             view.proficiencies[k] = proficiencies.text(k + 1);
         showSkills(RecordLine(lines, start + 4), view);
-        showFaces(lines, start + 5, gameVersion, view);
+        showFaces(lines, start + 5, module.GameVersion, view);
     } catch (const ModError& error) {
-        view.error = error;
+        view.outcome.error = error;
     }
     return view;
 }

@@ -1,10 +1,7 @@
-// The window's start, panel switching, the folder load with its outcomes, and Save.
-#include "app/instructionspanel.h"
+// The window's start, panel switching, the folder load with its outcomes, and Save, each
+// through the controls a user works.
 #include "app/shelltexts.h"
-#include "parties/panel/partiespanel.h"
-#include "parties/panel/templatepanel.h"
-#include "troops/panel/trooppanel.h"
-#include "windowflow.h"
+#include "support/window_fixture.h"
 
 #include <QAbstractItemView>
 #include <QPlainTextEdit>
@@ -18,16 +15,15 @@ namespace {
 const QString sep = QDir::separator();
 
 // The visible panel and the enabled controls of the strip, as "frmTroops: cmdBrowse,cmdSave".
-std::string layout(frmMusterwright& w)
+std::string layout(const User& user)
 {
     QStringList panels, enabled;
-    for (QWidget* panel :
-        std::initializer_list<QWidget*> { w.frmInstructions, w.frmTroops, w.frmParties, w.frmParty_Templates })
-        if (!panel->isHidden())
-            panels << panel->objectName();
-    for (QWidget* control : std::initializer_list<QWidget*> { w.cmbChooseFile, w.cmdBrowse, w.cmdUpdate, w.cmdSave })
-        if (control->isEnabled())
-            enabled << control->objectName();
+    for (const char* panel : { "frmInstructions", "frmTroops", "frmParties", "frmParty_Templates" })
+        if (!user.find(panel)->isHidden())
+            panels << panel;
+    for (const char* control : { "cmbChooseFile", "cmdBrowse", "cmdUpdate", "cmdSave" })
+        if (user.find(control)->isEnabled())
+            enabled << control;
     return (panels.join(',') + ": " + enabled.join(',')).toStdString();
 }
 
@@ -41,6 +37,11 @@ QStringList itemsOf(const QComboBox* combo)
     return items;
 }
 
+QString entry(const QStringListModel& model, int k)
+{
+    return model.data(model.index(k)).toString();
+}
+
 QString summary(const QString& folder, const QString& rows)
 {
     return "The following files in " + folder + " were updated:\r\n\r\n" + rows;
@@ -48,22 +49,22 @@ QString summary(const QString& folder, const QString& rows)
 
 } // namespace
 
-using WindowFlow = FlowTest;
+using WindowFlow = WindowTest;
 
 TEST_F(WindowFlow, StartsOnTheInstructions)
 {
-    EXPECT_EQ(window->windowTitle(), "Varnholt - Unofficial Musterwright v1.4");
-    EXPECT_EQ(itemsOf(window->cmbChooseFile),
+    EXPECT_EQ(window.windowTitle(), "Varnholt - Unofficial Musterwright v1.4");
+    EXPECT_EQ(itemsOf(user.find<QComboBox>("cmbChooseFile")),
         QStringList({ "Instructions", "parties.txt", "party_templates.txt", "troops.txt" }));
-    EXPECT_EQ(window->cmbChooseFile->currentText(), "Instructions");
-    EXPECT_EQ(layout(*window), "frmInstructions: cmdBrowse");
-    EXPECT_EQ(window->txtFolder->text(), QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + sep);
-    EXPECT_TRUE(window->txtFolder->isReadOnly());
+    EXPECT_EQ(user.text("cmbChooseFile"), "Instructions");
+    EXPECT_EQ(layout(user), "frmInstructions: cmdBrowse");
+    EXPECT_EQ(user.text("txtFolder"), QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + sep);
+    EXPECT_TRUE(user.find<QLineEdit>("txtFolder")->isReadOnly());
     QStringList levels;
     for (int i = 0; i <= 15; ++i)
         levels << QString::number(i);
-    EXPECT_EQ(itemsOf(window->frmParty_Templates->cmbPTCourage), levels);
-    EXPECT_EQ(itemsOf(window->frmParty_Templates->cmbPTAgressiveness), levels);
+    EXPECT_EQ(itemsOf(user.find<QComboBox>("cmbPTCourage")), levels);
+    EXPECT_EQ(itemsOf(user.find<QComboBox>("cmbPTAgressiveness")), levels);
     EXPECT_EQ(said(), "");
 
     const QString expected
@@ -77,12 +78,12 @@ TEST_F(WindowFlow, StartsOnTheInstructions)
           "     Note:  you may want to manually backup these files before saving any changes\r\n"
           " 6) You will usually have to start a new saved game to see any of these changes in Varnholt\r\n";
     EXPECT_EQ(instructionsText(), expected);
-    EXPECT_EQ(window->frmInstructions->Text1->toPlainText(), QString(expected).replace("\r\n", "\n"));
+    EXPECT_EQ(user.find<QPlainTextEdit>("Text1")->toPlainText(), QString(expected).replace("\r\n", "\n"));
 }
 
 TEST_F(WindowFlow, EveryControlHasAnAccessibleNameAndNoDescription)
 {
-    for (QWidget* w : window->findChildren<QWidget*>()) {
+    for (QWidget* w : window.findChildren<QWidget*>()) {
         const bool control = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)
             || qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractItemView*>(w)
             || qobject_cast<QPlainTextEdit*>(w);
@@ -99,34 +100,37 @@ TEST_F(WindowFlow, EveryControlHasAnAccessibleNameAndNoDescription)
 TEST_F(WindowFlow, AWholeFolderLoadsSilentlyThenPanelsSwitchAndCancelKeepsIt)
 {
     const QString folder = makeModule("good");
-    window->cmbChooseFile->setEnabled(true);
-    window->cmbChooseFile->setCurrentText("troops.txt");
     browseTo(folder);
     EXPECT_EQ(chooser.askedTitle, "Select a Varnholt module folder to modify:");
     EXPECT_EQ(chooser.askedStart, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + sep);
-    EXPECT_EQ(chooser.askedOwner, window.get());
+    EXPECT_EQ(chooser.askedOwner, &window);
     EXPECT_EQ(chooser.askedFlags, 65);
-    EXPECT_EQ(window->txtFolder->text(), folder);
+    EXPECT_EQ(user.text("txtFolder"), folder);
     EXPECT_EQ(said(), "");
-    EXPECT_EQ(layout(*window), "frmInstructions" + kAllEnabled); // while the selector keeps its text
-    EXPECT_EQ(window->cmbChooseFile->currentText(), "troops.txt");
-    EXPECT_EQ(window->lists().troopEntries.rowCount(), 12);
+    EXPECT_EQ(layout(user), "frmInstructions" + kAllEnabled);
+    EXPECT_EQ(window.lists().troopEntries.rowCount(), 12);
 
-    for (const auto& [choice, panel] : std::vector<std::pair<QString, std::string>> {
-             { "Instructions", "frmInstructions" }, { "troops.txt", "frmTroops" },
-             { "party_templates.txt", "frmParty_Templates" }, { "parties.txt", "frmParties" } }) {
-        window->cmbChooseFile->setCurrentText(choice);
-        EXPECT_EQ(layout(*window), panel + kAllEnabled);
+    for (const auto& [choice, panel] : std::vector<std::pair<QString, std::string>> { { "troops.txt", "frmTroops" },
+             { "party_templates.txt", "frmParty_Templates" }, { "Instructions", "frmInstructions" },
+             { "parties.txt", "frmParties" } }) {
+        user.choose("cmbChooseFile", choice);
+        EXPECT_EQ(layout(user), panel + kAllEnabled);
     }
 
-    const int parties = window->lists().partyEntries.rowCount();
+    // A second load shows the instructions while the selector keeps its text.
+    browseTo(folder);
+    EXPECT_EQ(layout(user), "frmInstructions" + kAllEnabled);
+    EXPECT_EQ(user.text("cmbChooseFile"), "parties.txt");
+    user.choose("cmbChooseFile", "troops.txt");
+
+    const int parties = window.lists().partyEntries.rowCount();
     chooser.answers = { QString(), "   " }; // a cancel, and a choice that yields no path
     for (int i = 0; i < 2; ++i) {
-        window->cmdBrowse_Click();
+        user.click("cmdBrowse");
         EXPECT_EQ(chooser.askedStart, folder);
-        EXPECT_EQ(window->txtFolder->text(), folder);
-        EXPECT_EQ(layout(*window), "frmParties" + kAllEnabled);
-        EXPECT_EQ(window->lists().partyEntries.rowCount(), parties);
+        EXPECT_EQ(user.text("txtFolder"), folder);
+        EXPECT_EQ(layout(user), "frmTroops" + kAllEnabled);
+        EXPECT_EQ(window.lists().partyEntries.rowCount(), parties);
         EXPECT_EQ(said(), "");
     }
 }
@@ -144,7 +148,7 @@ TEST_F(WindowFlow, MissingFilesAreNamedInOrder)
         browseTo(folder);
         ASSERT_EQ(said(), ("Unable to open the following files in " + folder + "\r\n" + listed).toStdString());
         EXPECT_EQ(recorder.shown[0].icon, MessageIcon::Critical);
-        EXPECT_EQ(layout(*window), "frmInstructions: cmdBrowse");
+        EXPECT_EQ(layout(user), "frmInstructions: cmdBrowse");
     }
 }
 
@@ -155,32 +159,33 @@ TEST_F(WindowFlow, StaleLinesAreNeverSavedIntoAnotherFolder)
     const QString partial = makeModule("second", {}, { "troops.txt", "parties.txt" });
     const auto before = written(partial);
     browseTo(partial);
-    EXPECT_EQ(layout(*window), "frmInstructions: cmbChooseFile,cmdBrowse"); // the selector stays enabled
-    EXPECT_EQ(window->lists().troopEntries.rowCount(), 0);
+    EXPECT_EQ(layout(user), "frmInstructions: cmbChooseFile,cmdBrowse"); // the selector stays enabled
+    EXPECT_EQ(window.lists().troopEntries.rowCount(), 0);
     recorder.clear();
-    window->cmdSave_Click(); // even if reached, nothing is written
-    window->cmdUpdate_Click();
+    user.click("cmdSave"); // disabled
+    window.cmdSave_Click(); // and if reached, nothing is written
+    window.cmdUpdate_Click();
     EXPECT_EQ(said(), "");
     EXPECT_EQ(written(partial), before);
 
     // A whole folder enables them again, with nothing of the first folder left.
     browseTo(makeModule("third"));
-    EXPECT_TRUE(window->cmdSave->isEnabled());
-    EXPECT_EQ(window->lists().troopEntries.rowCount(), 12);
+    EXPECT_TRUE(user.find("cmdSave")->isEnabled());
+    EXPECT_EQ(window.lists().troopEntries.rowCount(), 12);
 }
 
 TEST_F(WindowFlow, ASecondFolderReplacesEveryList)
 {
     browseTo(makeModule(
         "first", { .troops = 20, .items = 50, .factions = 8, .templates = 9, .parties = 9, .version = "0.95x" }));
-    const auto& l = window->lists();
+    const auto& l = window.lists();
     EXPECT_EQ(entry(l.factionEntries, 0), "0 - No_Faction");
-    EXPECT_FALSE(window->frmTroops->txtFace1->isEnabled());
+    EXPECT_FALSE(user.find("txtFace1")->isEnabled());
 
     browseTo(makeModule("second")); // 12 troops, 30 items, 5 factions, 6 templates, 6 parties, 0.90x
     EXPECT_EQ(said(), "");
-    EXPECT_EQ(window->state().GameVersion, "0.90x");
-    EXPECT_TRUE(window->frmTroops->txtFace1->isEnabled());
+    EXPECT_EQ(window.state().GameVersion, "0.90x");
+    EXPECT_TRUE(user.find("txtFace1")->isEnabled());
     std::vector<int> counts;
     for (const auto* model : { &l.troopEntries, &l.memberEntries, &l.upgradeEntries, &l.itemEntries, &l.factionEntries,
              &l.templateEntries, &l.partyEntries })
@@ -188,8 +193,8 @@ TEST_F(WindowFlow, ASecondFolderReplacesEveryList)
     EXPECT_EQ(counts, std::vector<int>({ 12, 12, 12, 29, 6, 6, 6 }));
     EXPECT_EQ(entry(l.factionEntries, 0), "0 - Player_Faction");
     EXPECT_EQ(entry(l.memberEntries, 0), "0 - None");
-    EXPECT_EQ(window->frmParty_Templates->cmbPTTroops[5]->count(), 12);
-    EXPECT_EQ(window->frmParties->cmbPTemplates->count(), 6);
+    EXPECT_EQ(user.find<QComboBox>("cmbPTTroops", 5)->count(), 12);
+    EXPECT_EQ(user.find<QComboBox>("cmbPTemplates")->count(), 6);
 }
 
 TEST_F(WindowFlow, SaveRewritesWithCrLfAndReportsTheLines)
@@ -197,14 +202,14 @@ TEST_F(WindowFlow, SaveRewritesWithCrLfAndReportsTheLines)
     const QString folder = makeModule("good", { .lfOnly = true });
     const QByteArray troops = QByteArray::fromStdString(fileBytes(folder + "troops.txt"));
     browseTo(folder);
-    window->cmdSave_Click();
+    user.click("cmdSave");
     ASSERT_EQ(said(),
         summary(folder, "troops.txt (86 lines)\r\nparty_templates.txt (8 lines)\r\nparties.txt (14 lines)")
             .toStdString());
     EXPECT_EQ(recorder.shown[0].icon, MessageIcon::None);
     const std::string first = fileBytes(folder + "troops.txt");
     EXPECT_EQ(first, QByteArray(troops).replace("\n", "\r\n").toStdString()); // only the line ends changed
-    window->cmdSave_Click();
+    user.click("cmdSave");
     EXPECT_EQ(fileBytes(folder + "troops.txt"), first);
 }
 
@@ -216,7 +221,7 @@ TEST_F(WindowFlow, FailingWritersLeaveEmptyLines)
     // party_templates.txt cannot be replaced: a folder now stands in its place.
     ASSERT_TRUE(QFile::remove(folder + "party_templates.txt") && QDir().mkdir(folder + "party_templates.txt"));
     QFile::remove(folder + "parties.txt");
-    window->cmdSave_Click();
+    user.click("cmdSave");
     ASSERT_EQ(recorder.shown.size(), 2u);
     EXPECT_TRUE(recorder.shown[0].text.startsWith("Error #") && recorder.shown[0].text.contains("party_templates.txt"))
         << recorder.shown[0].text.toStdString();
@@ -227,7 +232,7 @@ TEST_F(WindowFlow, FailingWritersLeaveEmptyLines)
     // A vanished folder fails every writer.
     ASSERT_TRUE(QDir(folder).removeRecursively());
     recorder.clear();
-    window->cmdSave_Click();
+    user.click("cmdSave");
     ASSERT_EQ(recorder.shown.size(), 4u);
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(recorder.shown[i].text.startsWith("Error #")) << recorder.shown[i].text.toStdString();
@@ -243,8 +248,8 @@ TEST_F(WindowFlow, SettingsFileSetsTheDefaultFolder)
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
     ini.write("; comment\r\nDEFAULT_FOLDER=/first/one\r\ndefault_folder=/ignored\r\nDEFAULT_FOLDER=/mods/last=x\r\n");
     ini.close();
-    window->Read_Musterwright_INI();
+    window.Read_Musterwright_INI();
     QDir::setCurrent(previous);
-    EXPECT_EQ(window->txtFolder->text(), "/mods/last" + sep);
+    EXPECT_EQ(user.text("txtFolder"), "/mods/last" + sep);
     EXPECT_EQ(said(), "");
 }

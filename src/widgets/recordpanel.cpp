@@ -1,0 +1,45 @@
+// The record panels' common part.
+#include "widgets/recordpanel.h"
+
+#include "widgets/controls.h"
+
+#include <QListView>
+
+namespace mw {
+
+RecordPanel::RecordPanel(ModuleState& module, SharedLists& lists, MessageService& messages, QWidget* parent)
+    : QWidget(parent)
+    , module_(module)
+    , lists_(lists)
+    , messages_(messages)
+{
+}
+
+int RecordPanel::selectedRecord() const
+{
+    return selectedRow(recordList());
+}
+
+int RecordPanel::currentRecord() const
+{
+    return recordList()->currentIndex().row();
+}
+
+ChoiceCounts RecordPanel::choiceCounts() const
+{
+    return { lists_.itemEntries.rowCount(), lists_.factionEntries.rowCount(), lists_.upgradeEntries.rowCount(),
+        lists_.memberEntries.rowCount(), lists_.templateEntries.rowCount() };
+}
+
+void RecordPanel::storeLines(LineArray& lines, const std::vector<ReplacedLine>& rebuilt, const QString& fileName)
+{
+    for (const auto& line : rebuilt)
+        lines.set(line.line, line.bytes, fileName);
+}
+
+void RecordPanel::setEntry(QStringListModel& model, int k, const QString& text)
+{
+    model.setData(model.index(k), text);
+}
+
+} // namespace mw
