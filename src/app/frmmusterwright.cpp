@@ -41,6 +41,20 @@ frmMusterwright::frmMusterwright(MessageService& messages, FolderChooser& choose
     buildStrip();
     layout->addWidget(frmControls);
 
+    layout->addWidget(buildPanels(), 1);
+
+    connect(cmbChooseFile, &QComboBox::currentIndexChanged, this, [this] { cmbChooseFile_Click(); });
+    connect(cmdBrowse, &QPushButton::clicked, this, [this] { cmdBrowse_Click(); });
+    connect(cmdUpdate, &QPushButton::clicked, this, [this] { cmdUpdate_Click(); });
+    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+
+    Form_Load();
+}
+
+frmMusterwright::~frmMusterwright() = default;
+
+QWidget* frmMusterwright::buildPanels()
+{
     // The four panels share one place; exactly one is visible.
     auto* panels = new QWidget(this);
     auto* panelLayout = new QGridLayout(panels);
@@ -62,17 +76,8 @@ frmMusterwright::frmMusterwright(MessageService& messages, FolderChooser& choose
         needed = needed.expandedTo(editor.panel->minimumSizeHint());
     }
     panels->setMinimumSize(needed);
-    layout->addWidget(panels, 1);
-
-    connect(cmbChooseFile, &QComboBox::currentIndexChanged, this, [this] { cmbChooseFile_Click(); });
-    connect(cmdBrowse, &QPushButton::clicked, this, [this] { cmdBrowse_Click(); });
-    connect(cmdUpdate, &QPushButton::clicked, this, [this] { cmdUpdate_Click(); });
-    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
-
-    Form_Load();
+    return panels;
 }
-
-frmMusterwright::~frmMusterwright() = default;
 
 void frmMusterwright::buildStrip()
 {

@@ -75,6 +75,7 @@ private:
     };
     const Editor* chosenEditor() const;
     void buildStrip();
+    QWidget* buildPanels();
     void showPanel(const QWidget* panel);
     QString Save_Lines(const LineArray& lines, const QString& fileName);
 

@@ -151,6 +151,32 @@ std::optional<Message> unstorableSkill(const TroopInput& values)
     return std::nullopt;
 }
 
+// Record lines 1 to 5, numbered from 0, or the refusal of a text the file cannot store.
+std::optional<Message> makeRecordLines(const TroopInput& values, TextCodec codec,
+    const std::vector<std::string_view>& first, uint32_t flags, TroopRebuilt& result)
+{
+    TextEncoder encode(codec, false);
+    const std::string line1 = joinFields({ encode(values.id, QStringLiteral("Troop ID")),
+        encode(values.name1, QStringLiteral("Single")), encode(values.name2, QStringLiteral("Multiple")),
+        std::to_string(panelFlagWord(flags, values)), std::string(first[4]), std::string(first[5]),
+        std::to_string(values.faction), std::to_string(values.upgradeA), std::to_string(values.upgradeB) });
+    std::vector<std::string> itemNumbers;
+    for (const QString& entry : values.inventory)
+        itemNumbers.push_back(encode(itemNumberOfEntry(entry), QStringLiteral("Items")));
+    std::vector<std::string> attributes;
+    for (size_t k = 0; k < values.attributes.size(); ++k)
+        attributes.push_back(encode(values.attributes[k], captionText(kAttributeBoxes[k].caption)));
+    std::vector<std::string> proficiencies;
+    for (size_t k = 0; k < values.proficiencies.size(); ++k)
+        proficiencies.push_back(encode(values.proficiencies[k], captionText(kProficiencyBoxes[k].caption)));
+    if (const auto& failure = encode.failure())
+        return refusal(QStringLiteral("The text in %1 holds a character that %2 cannot store in its encoding")
+                           .arg(failure->box, kFile));
+    result.lines = { { 0, line1 }, { 1, inventoryLine(itemNumbers) }, { 2, joined("  ", attributes) },
+        { 3, joined(" ", proficiencies) }, { 4, skillLine(values.skills) } };
+    return std::nullopt;
+}
+
 void rebuildRecord(const TroopInput& values, const ModuleState& module, int index, TroopRebuilt& result)
 {
     const LineArray& lines = module.TroopLines;
@@ -180,31 +206,10 @@ void rebuildRecord(const TroopInput& values, const ModuleState& module, int inde
     if ((result.outcome.refusal = unstorableSkill(values)))
         return;
 
-    TextEncoder encode(lines.codec(), false);
-    const std::string flagText = std::to_string(panelFlagWord(*flags, values));
-    const std::string line1 = joinFields({ encode(values.id, QStringLiteral("Troop ID")),
-        encode(values.name1, QStringLiteral("Single")), encode(values.name2, QStringLiteral("Multiple")), flagText,
-        std::string(fields[4]), std::string(fields[5]), std::to_string(values.faction),
-        std::to_string(values.upgradeA), std::to_string(values.upgradeB) });
-    std::vector<std::string> itemNumbers;
-    for (const QString& entry : values.inventory)
-        itemNumbers.push_back(encode(itemNumberOfEntry(entry), QStringLiteral("Items")));
-    std::vector<std::string> attributes;
-    for (size_t k = 0; k < values.attributes.size(); ++k)
-        attributes.push_back(encode(values.attributes[k], captionText(kAttributeBoxes[k].caption)));
-    std::vector<std::string> proficiencies;
-    for (size_t k = 0; k < values.proficiencies.size(); ++k)
-        proficiencies.push_back(encode(values.proficiencies[k], captionText(kProficiencyBoxes[k].caption)));
-    if (const auto& failure = encode.failure()) {
-        result.outcome.refusal
-            = refusal(QStringLiteral("The text in %1 holds a character that %2 cannot store in its encoding")
-                          .arg(failure->box, kFile));
+    if ((result.outcome.refusal = makeRecordLines(values, lines.codec(), fields, *flags, result)))
         return;
-    }
-
-    result.lines
-        = { { start, line1 }, { start + 1, inventoryLine(itemNumbers) }, { start + 2, joined("  ", attributes) },
-              { start + 3, joined(" ", proficiencies) }, { start + 4, skillLine(values.skills) } };
+    for (auto& line : result.lines)
+        line.line += start;
     if (writesFaces)
         result.lines.push_back({ start + 5, faceLine(values.face1, values.face2) });
     result.troopEntry = troopEntryText(index, values.name1, values.id);

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QStringListModel>
+#include <QVBoxLayout>
+#include <tuple>
 
 namespace mw {
 
@@ -15,6 +17,27 @@ QGroupBox* captionedGroup(const QString& caption, const QString& name, QWidget* 
 {
     auto* group = new QGroupBox(caption, parent);
     group->setObjectName(name);
+    return group;
+}
+
+QGroupBox* groupAround(QWidget* content, const QString& caption, const QString& name, QWidget* parent)
+{
+    QGroupBox* group = captionedGroup(caption, name, parent);
+    (new QVBoxLayout(group))->addWidget(content);
+    return group;
+}
+
+QGroupBox* nameGroup(const QString& groupName, QLineEdit*& id, const QString& idName, QLineEdit*& name,
+    const QString& nameName, QWidget* parent)
+{
+    QGroupBox* group = captionedGroup(QStringLiteral("Name"), groupName, parent);
+    auto* layout = new QVBoxLayout(group);
+    for (auto [box, boxName, label] : { std::tuple { &id, idName, QStringLiteral("ID") },
+             std::tuple { &name, nameName, QStringLiteral("Name") } }) {
+        *box = namedControl(new QLineEdit(group), boxName, label);
+        layout->addWidget(labelFor(label, *box, group));
+        layout->addWidget(*box);
+    }
     return group;
 }
 

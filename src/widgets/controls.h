@@ -24,6 +24,13 @@ template <typename W> W* namedControl(W* widget, const QString& name, const QStr
 
 QGroupBox* captionedGroup(const QString& caption, const QString& name, QWidget* parent);
 
+// A captioned group that holds `content` alone.
+QGroupBox* groupAround(QWidget* content, const QString& caption, const QString& name, QWidget* parent);
+
+// The "Name" group of the party panels: the ID box and the Name box, each under its label.
+QGroupBox* nameGroup(const QString& groupName, QLineEdit*& id, const QString& idName, QLineEdit*& name,
+    const QString& nameName, QWidget* parent);
+
 // A label for `buddy`, named after it ("lblPTID" for "txtPTID").
 QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent);
 

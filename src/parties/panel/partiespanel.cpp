@@ -32,35 +32,19 @@ PartiesPanel::PartiesPanel(ModuleState& module, SharedLists& lists, MessageServi
 
 void PartiesPanel::buildControls()
 {
-    FramePartiesList = captionedGroup(QStringLiteral("Parties List"), QStringLiteral("FramePartiesList"), this);
-    lstParties = mw::recordList(
-        lists_.partyEntries, QStringLiteral("lstParties"), QStringLiteral("Parties List"), FramePartiesList);
-    (new QVBoxLayout(FramePartiesList))->addWidget(lstParties);
-
-    FramePartiesName = captionedGroup(QStringLiteral("Name"), QStringLiteral("FramePartiesName"), this);
-    txtPartiesID = namedControl(new QLineEdit(FramePartiesName), QStringLiteral("txtPartiesID"), QStringLiteral("ID"));
-    txtPartiesName
-        = namedControl(new QLineEdit(FramePartiesName), QStringLiteral("txtPartiesName"), QStringLiteral("Name"));
-    auto* nameLayout = new QVBoxLayout(FramePartiesName);
-    nameLayout->addWidget(labelFor(QStringLiteral("ID"), txtPartiesID, FramePartiesName));
-    nameLayout->addWidget(txtPartiesID);
-    nameLayout->addWidget(labelFor(QStringLiteral("Name"), txtPartiesName, FramePartiesName));
-    nameLayout->addWidget(txtPartiesName);
-
-    FramePartiesTemplate
-        = captionedGroup(QStringLiteral("Party Template"), QStringLiteral("FramePartiesTemplate"), this);
-    cmbPTemplates = sharedCombo(lists_.templateEntries, QStringLiteral("cmbPTemplates"),
-        QStringLiteral("Party Template"), FramePartiesTemplate);
-    (new QVBoxLayout(FramePartiesTemplate))->addWidget(cmbPTemplates);
-
-    FramePartiesFaction = captionedGroup(QStringLiteral("Faction"), QStringLiteral("FramePartiesFaction"), this);
-    cmbPFactions = sharedCombo(
-        lists_.factionEntries, QStringLiteral("cmbPFactions"), QStringLiteral("Faction"), FramePartiesFaction);
-    (new QVBoxLayout(FramePartiesFaction))->addWidget(cmbPFactions);
-
-    FramePartiesMenu = captionedGroup(QStringLiteral("Menu"), QStringLiteral("FramePartiesMenu"), this);
-    txtPartiesMenu = numberBox(QStringLiteral("txtPartiesMenu"), QStringLiteral("Menu"), FramePartiesMenu);
-    (new QVBoxLayout(FramePartiesMenu))->addWidget(txtPartiesMenu);
+    lstParties
+        = mw::recordList(lists_.partyEntries, QStringLiteral("lstParties"), QStringLiteral("Parties List"), this);
+    FramePartiesList = groupAround(lstParties, QStringLiteral("Parties List"), QStringLiteral("FramePartiesList"), this);
+    FramePartiesName = nameGroup(QStringLiteral("FramePartiesName"), txtPartiesID, QStringLiteral("txtPartiesID"),
+        txtPartiesName, QStringLiteral("txtPartiesName"), this);
+    cmbPTemplates = sharedCombo(
+        lists_.templateEntries, QStringLiteral("cmbPTemplates"), QStringLiteral("Party Template"), this);
+    FramePartiesTemplate = groupAround(
+        cmbPTemplates, QStringLiteral("Party Template"), QStringLiteral("FramePartiesTemplate"), this);
+    cmbPFactions = sharedCombo(lists_.factionEntries, QStringLiteral("cmbPFactions"), QStringLiteral("Faction"), this);
+    FramePartiesFaction = groupAround(cmbPFactions, QStringLiteral("Faction"), QStringLiteral("FramePartiesFaction"), this);
+    txtPartiesMenu = numberBox(QStringLiteral("txtPartiesMenu"), QStringLiteral("Menu"), this);
+    FramePartiesMenu = groupAround(txtPartiesMenu, QStringLiteral("Menu"), QStringLiteral("FramePartiesMenu"), this);
 
     auto* right = new QVBoxLayout;
     right->addWidget(FramePartiesName);

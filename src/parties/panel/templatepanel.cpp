@@ -31,54 +31,17 @@ TemplatePanel::TemplatePanel(ModuleState& module, SharedLists& lists, MessageSer
 
 void TemplatePanel::buildControls()
 {
-    FramePTList = captionedGroup(QStringLiteral("Party_Templates List"), QStringLiteral("FramePTList"), this);
     lstPartyTemplates = mw::recordList(lists_.templateEntries, QStringLiteral("lstPartyTemplates"),
-        QStringLiteral("Party_Templates List"), FramePTList);
-    (new QVBoxLayout(FramePTList))->addWidget(lstPartyTemplates);
-
-    FramePTName = captionedGroup(QStringLiteral("Name"), QStringLiteral("FramePTName"), this);
-    txtPTID = namedControl(new QLineEdit(FramePTName), QStringLiteral("txtPTID"), QStringLiteral("ID"));
-    txtPTName = namedControl(new QLineEdit(FramePTName), QStringLiteral("txtPTName"), QStringLiteral("Name"));
-    auto* nameLayout = new QVBoxLayout(FramePTName);
-    nameLayout->addWidget(labelFor(QStringLiteral("ID"), txtPTID, FramePTName));
-    nameLayout->addWidget(txtPTID);
-    nameLayout->addWidget(labelFor(QStringLiteral("Name"), txtPTName, FramePTName));
-    nameLayout->addWidget(txtPTName);
-
-    FramePTPersonality = captionedGroup(QStringLiteral("Personality"), QStringLiteral("FramePTPersonality"), this);
-    cmbPTPersonality = namedControl(
-        new QComboBox(FramePTPersonality), QStringLiteral("cmbPTPersonality"), QStringLiteral("Personality"));
-    cmbPTPersonality->addItems(personalityChoices());
-    // Nothing is chosen until a template is shown.
-    cmbPTPersonality->setCurrentIndex(-1);
-    chkPTBanditness = namedControl(new QCheckBox(QStringLiteral("Banditness"), FramePTPersonality),
-        QStringLiteral("chkPTBanditness"), QStringLiteral("Banditness"));
-    cmbPTCourage
-        = namedControl(new QComboBox(FramePTPersonality), QStringLiteral("cmbPTCourage"), QStringLiteral("Courage"));
-    cmbPTAgressiveness = namedControl(
-        new QComboBox(FramePTPersonality), QStringLiteral("cmbPTAgressiveness"), QStringLiteral("Aggressiveness"));
-    // The details only show what the chosen personality stands for, except for Custom.
-    for (QWidget* detail : std::initializer_list<QWidget*> { cmbPTAgressiveness, cmbPTCourage, chkPTBanditness })
-        detail->setEnabled(false);
-    auto* personalityLayout = new QGridLayout(FramePTPersonality);
-    personalityLayout->addWidget(cmbPTPersonality, 0, 0, 1, 3);
-    personalityLayout->addWidget(chkPTBanditness, 0, 3);
-    personalityLayout->addWidget(labelFor(QStringLiteral("Courage"), cmbPTCourage, FramePTPersonality), 1, 0);
-    personalityLayout->addWidget(cmbPTCourage, 1, 1);
-    personalityLayout->addWidget(
-        labelFor(QStringLiteral("Aggressiveness"), cmbPTAgressiveness, FramePTPersonality), 1, 2);
-    personalityLayout->addWidget(cmbPTAgressiveness, 1, 3);
-    personalityLayout->setColumnStretch(1, 1);
-    personalityLayout->setColumnStretch(3, 1);
-
-    FramePTMenu = captionedGroup(QStringLiteral("Menu"), QStringLiteral("FramePTMenu"), this);
-    txtPTMenu = numberBox(QStringLiteral("txtPTMenu"), QStringLiteral("Menu"), FramePTMenu);
-    (new QVBoxLayout(FramePTMenu))->addWidget(txtPTMenu);
-
-    FramePTFaction = captionedGroup(QStringLiteral("Faction"), QStringLiteral("FramePTFaction"), this);
-    cmbPTFactions = sharedCombo(
-        lists_.factionEntries, QStringLiteral("cmbPTFactions"), QStringLiteral("Faction"), FramePTFaction);
-    (new QVBoxLayout(FramePTFaction))->addWidget(cmbPTFactions);
+        QStringLiteral("Party_Templates List"), this);
+    FramePTList = groupAround(
+        lstPartyTemplates, QStringLiteral("Party_Templates List"), QStringLiteral("FramePTList"), this);
+    FramePTName = nameGroup(
+        QStringLiteral("FramePTName"), txtPTID, QStringLiteral("txtPTID"), txtPTName, QStringLiteral("txtPTName"), this);
+    buildPersonality();
+    txtPTMenu = numberBox(QStringLiteral("txtPTMenu"), QStringLiteral("Menu"), this);
+    FramePTMenu = groupAround(txtPTMenu, QStringLiteral("Menu"), QStringLiteral("FramePTMenu"), this);
+    cmbPTFactions = sharedCombo(lists_.factionEntries, QStringLiteral("cmbPTFactions"), QStringLiteral("Faction"), this);
+    FramePTFaction = groupAround(cmbPTFactions, QStringLiteral("Faction"), QStringLiteral("FramePTFaction"), this);
 
     auto* right = new QVBoxLayout;
     right->addWidget(FramePTName);
@@ -96,6 +59,34 @@ void TemplatePanel::buildControls()
     auto* root = new QVBoxLayout(this);
     root->addLayout(top, 1);
     root->addWidget(buildMembers());
+}
+
+void TemplatePanel::buildPersonality()
+{
+    FramePTPersonality = captionedGroup(QStringLiteral("Personality"), QStringLiteral("FramePTPersonality"), this);
+    cmbPTPersonality = namedControl(
+        new QComboBox(FramePTPersonality), QStringLiteral("cmbPTPersonality"), QStringLiteral("Personality"));
+    cmbPTPersonality->addItems(personalityChoices());
+    // Nothing is chosen until a template is shown.
+    cmbPTPersonality->setCurrentIndex(-1);
+    chkPTBanditness = namedControl(new QCheckBox(QStringLiteral("Banditness"), FramePTPersonality),
+        QStringLiteral("chkPTBanditness"), QStringLiteral("Banditness"));
+    cmbPTCourage
+        = namedControl(new QComboBox(FramePTPersonality), QStringLiteral("cmbPTCourage"), QStringLiteral("Courage"));
+    cmbPTAgressiveness = namedControl(
+        new QComboBox(FramePTPersonality), QStringLiteral("cmbPTAgressiveness"), QStringLiteral("Aggressiveness"));
+    // The details only show what the chosen personality stands for, except for Custom.
+    for (QWidget* detail : std::initializer_list<QWidget*> { cmbPTAgressiveness, cmbPTCourage, chkPTBanditness })
+        detail->setEnabled(false);
+    auto* layout = new QGridLayout(FramePTPersonality);
+    layout->addWidget(cmbPTPersonality, 0, 0, 1, 3);
+    layout->addWidget(chkPTBanditness, 0, 3);
+    layout->addWidget(labelFor(QStringLiteral("Courage"), cmbPTCourage, FramePTPersonality), 1, 0);
+    layout->addWidget(cmbPTCourage, 1, 1);
+    layout->addWidget(labelFor(QStringLiteral("Aggressiveness"), cmbPTAgressiveness, FramePTPersonality), 1, 2);
+    layout->addWidget(cmbPTAgressiveness, 1, 3);
+    layout->setColumnStretch(1, 1);
+    layout->setColumnStretch(3, 1);
 }
 
 QWidget* TemplatePanel::buildMembers()

@@ -60,6 +60,7 @@ private:
     void txtPTMax_LostFocus(int slot);
 
     void buildControls();
+    void buildPersonality();
     QWidget* buildMembers();
     void connectHandlers();
     void display(const TemplateShown& shown);

@@ -14,6 +14,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -45,8 +46,10 @@ public:
 
 private:
     void buildControls();
+    void makeItemControls();
     void buildLayout();
     void connectHandlers();
+    QLayout* buildTroopColumn();
     QGroupBox* buildItems();
     QGroupBox* buildFlags();
 

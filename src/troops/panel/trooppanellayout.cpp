@@ -137,16 +137,7 @@ void TroopPanel::buildControls()
     looting->setText(QStringLiteral("N/A"));
     looting->setEnabled(false);
 
-    cmbItems = sharedCombo(lists_.itemEntries, QStringLiteral("cmbItems"), QStringLiteral("Items"), this);
-    ListItems = namedControl(new QListWidget(this), QStringLiteral("ListItems"), QStringLiteral("Items"));
-    ListItems->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListItems->setUniformItemSizes(true);
-    for (auto [button, caption] : { std::pair { &cmdAdd, "Add" }, { &cmdUp, "Up" }, { &cmdDown, "Down" },
-             { &cmdRemove, "Remove" } }) {
-        const QString text = QString::fromLatin1(caption);
-        *button = namedControl(new QPushButton(text, this), QStringLiteral("cmd") + text, text);
-    }
-
+    makeItemControls();
     makeFlagBoxes(kFlagBoxes, TroopGroup::Flags, flagBoxes_, this);
     const QString genders[3] = { QStringLiteral(" Male"), QStringLiteral("Female"), QStringLiteral("Undead") };
     for (int i = 0; i < 3; ++i) {
@@ -161,6 +152,19 @@ void TroopPanel::buildControls()
     const int faceWidth = txtFace1->fontMetrics().horizontalAdvance(QStringLiteral("0x") + QString(32, u'd')) + 16;
     txtFace1->setMinimumWidth(faceWidth);
     txtFace2->setMinimumWidth(faceWidth);
+}
+
+void TroopPanel::makeItemControls()
+{
+    cmbItems = sharedCombo(lists_.itemEntries, QStringLiteral("cmbItems"), QStringLiteral("Items"), this);
+    ListItems = namedControl(new QListWidget(this), QStringLiteral("ListItems"), QStringLiteral("Items"));
+    ListItems->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListItems->setUniformItemSizes(true);
+    for (auto [button, caption] : { std::pair { &cmdAdd, "Add" }, { &cmdUp, "Up" }, { &cmdDown, "Down" },
+             { &cmdRemove, "Remove" } }) {
+        const QString text = QString::fromLatin1(caption);
+        *button = namedControl(new QPushButton(text, this), QStringLiteral("cmd") + text, text);
+    }
 }
 
 QGroupBox* TroopPanel::buildItems()
@@ -191,11 +195,8 @@ QGroupBox* TroopPanel::buildFlags()
     return groupOf(QStringLiteral("Flags"), QStringLiteral("fraFlags"), flags, this);
 }
 
-void TroopPanel::buildLayout()
+QLayout* TroopPanel::buildTroopColumn()
 {
-    auto* list = groupOf(QStringLiteral("Troop List"), QStringLiteral("fraTroopList"), column(ListTroops), this);
-    ListTroops->setMinimumWidth(ListTroops->fontMetrics().horizontalAdvance(QString(30, u'x')));
-
     auto* namesForm = new QFormLayout;
     for (QLineEdit* box : { txtID, txtName1, txtName2 })
         namesForm->addRow(labelFor(box->accessibleName(), box, this), box);
@@ -219,6 +220,13 @@ void TroopPanel::buildLayout()
     troopColumn->addLayout(attributesRow);
     troopColumn->addWidget(groupOf(QStringLiteral("Faces"), QStringLiteral("fraFaces"), facesForm, this));
     troopColumn->addStretch(1);
+    return troopColumn;
+}
+
+void TroopPanel::buildLayout()
+{
+    auto* list = groupOf(QStringLiteral("Troop List"), QStringLiteral("fraTroopList"), column(ListTroops), this);
+    ListTroops->setMinimumWidth(ListTroops->fontMetrics().horizontalAdvance(QString(30, u'x')));
 
     QVBoxLayout* numbersColumn = column(groupOf(QStringLiteral("Proficiencies"), QStringLiteral("fraProficiencies"),
                                             pairGrid(inGroup(kProficiencyBoxes, proficiencyBoxes_,
@@ -236,7 +244,7 @@ void TroopPanel::buildLayout()
     auto* panel = new QHBoxLayout(this);
     panel->setContentsMargins(0, 0, 0, 0);
     panel->addWidget(list, 3);
-    panel->addLayout(troopColumn);
+    panel->addLayout(buildTroopColumn());
     panel->addLayout(numbersColumn);
     panel->addLayout(itemsColumn, 3);
 }
