@@ -56,6 +56,16 @@ bool allZero(std::string_view digits)
     return digits.find_first_not_of('0') == std::string_view::npos;
 }
 
+} // namespace
+
+bool hasFraction(std::string_view text)
+{
+    const auto parts = splitDecimal(text);
+    return parts && !allZero(parts->fracDigits);
+}
+
+namespace {
+
 // Rounds half to even; the magnitude is capped so that a huge text still overflows.
 int64_t roundedWhole(std::string_view text, const QString& where, const QString& range)
 {

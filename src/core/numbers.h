@@ -24,6 +24,10 @@ int32_t toInt32(std::string_view text, const QString& where);
 // not a decimal number a type mismatch (error 13).
 uint128 toUnsigned96(std::string_view text, const QString& where);
 
+// True when `text` is a number with a fraction that is not zero ("2.5"), which a field
+// read as a whole number cannot keep. False for anything else, numbers or not.
+bool hasFraction(std::string_view text);
+
 // A decimal number with optional sign, fraction and exponent, as the field checks read
 // what the user typed; nothing when the text is not a number.
 std::optional<double> readNumber(std::string_view text);

@@ -3,6 +3,15 @@
 
 namespace mw {
 
+std::optional<QString> notHeld(const PanelHolds& holds, int k)
+{
+    if (holds.record != k)
+        return QStringLiteral("it is not the record shown");
+    if (!holds.problem.isEmpty())
+        return holds.problem;
+    return std::nullopt;
+}
+
 std::string TextEncoder::operator()(const QString& text, const QString& box)
 {
     if (failure_)

@@ -21,6 +21,16 @@ struct ChoiceCounts {
     int templates = 0; // cmbPTemplates
 };
 
+// What the panel holds, as its last display left it: only a record shown whole can be
+// rebuilt from the panel; any other rebuild would write a mixture of records or lose values.
+struct PanelHolds {
+    int record = -1; // the record shown last; -1 after a load
+    QString problem; // why the panel does not hold that record whole; empty when it does
+};
+
+// Why a rebuild of record `k` must be refused because of what the panel holds, if it must.
+std::optional<QString> notHeld(const PanelHolds& holds, int k);
+
 struct ReplacedLine {
     int line = 0; // 1-based line number in the record's file
     std::string bytes; // the new line, in the file's encoding

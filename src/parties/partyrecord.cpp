@@ -2,6 +2,7 @@
 #include "parties/partyrecord.h"
 
 #include "core/fields.h"
+#include "core/numbers.h"
 #include "parties/fieldchecks.h"
 #include "parties/partyfile.h"
 #include "parties/partytexts.h"
@@ -24,10 +25,30 @@ PartyShown showParty(const ModuleState& module, int k, const ChoiceCounts& count
         shown.partyTemplate
             = choiceIndexAt(fields, 7, counts.templates, QStringLiteral("party template"), n, kPartiesFile);
         shown.faction = choiceIndexAt(fields, 8, counts.factions, QStringLiteral("faction"), n, kPartiesFile);
+        QStringList lost;
+        for (int index : { 7, 8 }) {
+            if (hasFraction(fields[static_cast<size_t>(index)]))
+                lost << fieldPlace(index, n, kPartiesFile);
+        }
+        if (!lost.isEmpty()) {
+            shown.outcome.messages.push_back({ QStringLiteral("Warning: The numbers in the following fields cannot be "
+                                                              "kept by this editor, so the party cannot be "
+                                                              "updated:\r\n")
+                    + lost.join(QStringLiteral("\r\n")),
+                MessageIcon::Warning });
+            shown.problem = QStringLiteral("it holds numbers this editor cannot keep");
+        }
     } catch (const ModError& error) {
         shown.outcome.error = error;
+        shown.problem = QStringLiteral("showing it stopped at an error");
     }
     return shown;
+}
+
+PartyInput partyInputOf(const PartyShown& shown, int k)
+{
+    return { shown.id.value_or(QString()), shown.name.value_or(QString()), shown.menu.value_or(QString()),
+        shown.partyTemplate.value_or(-1), shown.faction.value_or(-1), { k, shown.problem } };
 }
 
 PartyRebuilt rebuildParty(const ModuleState& module, int k, const PartyInput& input)
@@ -35,10 +56,23 @@ PartyRebuilt rebuildParty(const ModuleState& module, int k, const PartyInput& in
     const LineArray& lines = module.PartyLines;
     PartyRebuilt rebuilt;
     const int n = partyLineNumber(k);
+    if (const auto problem = notHeld(input.holds, k)) {
+        rebuilt.outcome.refusal = refusalMessage(notHeldMessage(QStringLiteral("party"), k, *problem));
+        return rebuilt;
+    }
     try {
         const std::string& old = lines.at(n, kPartiesFile);
         if (!isPartyLine(old)) {
             rebuilt.outcome.refusal = refusalMessage(notARecordLineMessage(n, kPartiesFile, QStringLiteral(" 1 0 p_")));
+            return rebuilt;
+        }
+        // A party takes two lines; a party line in place of the second means records moved.
+        if (lines.has(n + 1) && isPartyLine(lines.at(n + 1, kPartiesFile))) {
+            rebuilt.outcome.refusal
+                = refusalMessage(QStringLiteral("Line %1 of %2 begins another party, so the selected entry's party does "
+                                                "not take the two lines it should. Nothing was updated.")
+                                     .arg(n + 1)
+                                     .arg(kPartiesFile));
             return rebuilt;
         }
         const auto fields = cutFields(old);

@@ -20,6 +20,7 @@ struct PartyShown {
     std::optional<int> partyTemplate; // entry of cmbPTemplates, -1 nothing selected
     std::optional<int> faction; // entry of cmbPFactions, -1 nothing selected
     Outcome outcome; // the error that stopped the reading
+    QString problem; // why the panel will not hold the whole party; empty when it will
 };
 
 // Party `k` (line 2k + 3). The stored positions must fall within the template and faction
@@ -32,6 +33,7 @@ struct PartyInput {
     QString menu;
     int partyTemplate = -1; // selected entry of cmbPTemplates
     int faction = -1; // selected entry of cmbPFactions
+    PanelHolds holds; // a rebuild of any party but the one the panel holds whole is refused
 };
 
 struct PartyRebuilt {
@@ -45,5 +47,8 @@ struct PartyRebuilt {
 // party line or a box text the file cannot store gives a refusal; a line of fewer than 9
 // fields is an error.
 PartyRebuilt rebuildParty(const ModuleState& module, int k, const PartyInput& input);
+
+// What the parties panel holds once party `k` is shown, as its Update reads it.
+PartyInput partyInputOf(const PartyShown& shown, int k);
 
 } // namespace mw

@@ -21,6 +21,14 @@ QString notARecordLineMessage(int lineNumber, const QString& fileName, const QSt
         .arg(fileName, expectedStart);
 }
 
+QString notHeldMessage(const QString& kind, int k, const QString& problem)
+{
+    return QStringLiteral("The panel does not hold the whole record of %1 %2: %3. Nothing was updated.")
+        .arg(kind)
+        .arg(k)
+        .arg(problem);
+}
+
 QString unstorableTextMessage(const QString& box, const QString& fileName, const QString& reason)
 {
     return QStringLiteral("The text of %1 cannot be stored in %2: %3. Nothing was updated.").arg(box, fileName, reason);

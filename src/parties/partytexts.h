@@ -24,6 +24,10 @@ QString updatedMessage(const QString& name, const QString& id);
 // Why an update left a record alone because its line is not where the list says it is.
 QString notARecordLineMessage(int lineNumber, const QString& fileName, const QString& expectedStart);
 
+// Why an update left a record alone because the panel does not hold it whole: `kind` is
+// "template" or "party".
+QString notHeldMessage(const QString& kind, int k, const QString& problem);
+
 // Why an update left a record alone because a box's text cannot go into the file; `box`
 // names it as "the ID box" or "the Min box in row 3".
 QString unstorableTextMessage(const QString& box, const QString& fileName, const QString& reason);

@@ -54,6 +54,10 @@ TemplateRebuilt rebuildTemplate(const ModuleState& module, int k, const Template
     TemplateRebuilt rebuilt;
     const int n = templateLineNumber(k);
     TextEncoder encode(lines.codec(), true);
+    if (const auto problem = notHeld(input.holds, k)) {
+        rebuilt.outcome.refusal = refusalMessage(notHeldMessage(QStringLiteral("template"), k, *problem));
+        return rebuilt;
+    }
     try {
         const std::string& old = lines.at(n, kTemplatesFile);
         if (!isTemplateLine(old)) {

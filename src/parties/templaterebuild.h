@@ -32,6 +32,7 @@ struct TemplateInput {
     QString aggressiveness;
     bool banditness = false;
     std::array<MemberInput, kMemberSlots> members;
+    PanelHolds holds; // a rebuild of any template but the one the panel holds whole is refused
 };
 
 struct TemplateRebuilt {
@@ -46,5 +47,8 @@ struct TemplateRebuilt {
 // template line or a box text the file cannot store gives a refusal; a line with too few
 // fields is an error.
 TemplateRebuilt rebuildTemplate(const ModuleState& module, int k, const TemplateInput& input);
+
+// What the template panel holds once template `k` is shown, as its Update reads it.
+TemplateInput templateInputOf(const TemplateShown& shown, int k);
 
 } // namespace mw

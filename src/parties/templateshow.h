@@ -34,6 +34,7 @@ struct TemplateShown {
     std::optional<QString> personality; // a choice of cmbPTPersonality
     std::array<std::optional<MemberSlot>, kMemberSlots> members; // read from slot 5 down to 0
     Outcome outcome; // messages shown after the values, then the error
+    QString problem; // why the panel will not hold the whole template; empty when it will
 };
 
 // Template `k` (line k + 3). The stored positions must fall within the faction and member

@@ -120,7 +120,7 @@ std::string faceLine(const QString& face1, const QString& face2)
 namespace {
 
 // The refusal of a record that is not where the arithmetic puts it.
-std::optional<Message> misplacedRecord(const LineArray& lines, int index, int start)
+std::optional<Message> misplacedRecord(const LineArray& lines, int index, int start, int linesPerTroop)
 {
     if (!startsWith(lines.at(start, kFile), "trp_"))
         return refusal(QStringLiteral("The record of troop %1 should begin at line %2 of %3, but that line "
@@ -138,6 +138,17 @@ std::optional<Message> misplacedRecord(const LineArray& lines, int index, int st
                            .arg(start)
                            .arg(kFile)
                            .arg(troopThere));
+    // A record a line short ends inside the next troop's record.
+    for (int line = start + 1; line < start + linesPerTroop && lines.has(line); ++line) {
+        if (startsWith(lines.at(line, kFile), "trp_"))
+            return refusal(QStringLiteral("The record of troop %1 should take lines %2 to %3 of %4, but line %5 "
+                                          "begins another troop's record")
+                               .arg(index)
+                               .arg(start)
+                               .arg(start + linesPerTroop - 1)
+                               .arg(kFile)
+                               .arg(line));
+    }
     return std::nullopt;
 }
 
@@ -188,7 +199,12 @@ void rebuildRecord(const TroopInput& values, const ModuleState& module, int inde
         };
         return;
     }
-    if ((result.outcome.refusal = misplacedRecord(lines, index, start)))
+    if (const auto problem = notHeld(values.holds, index)) {
+        result.outcome.refusal
+            = refusal(QStringLiteral("The panel does not hold the whole record of troop %1: %2").arg(index).arg(*problem));
+        return;
+    }
+    if ((result.outcome.refusal = misplacedRecord(lines, index, start, module.LinesPerTroop)))
         return;
     lines.at(start + (writesFaces ? 5 : 4), kFile); // the whole record must lie within the file
 

@@ -26,6 +26,7 @@ struct TroopInput {
     std::array<QString, kProficiencyBoxes.size()> proficiencies;
     std::array<QString, kSkillBoxes.size()> skills;
     QString face1, face2;
+    PanelHolds holds; // a rebuild of any record but the one the panel holds whole is refused
 };
 
 struct TroopRebuilt {

@@ -152,7 +152,71 @@ void showFaces(const LineArray& lines, int lineNumber, const QString& gameVersio
         view.outcome.messages.push_back({ QStringLiteral("unknown Varnholt version ") + gameVersion, MessageIcon::Warning });
 }
 
+// "<text> (field <i> of line <n> of troops.txt)" for every number of the record that the
+// panel cannot carry back unchanged: a fraction where a whole number is stored, a skill
+// word past 32 bits, a face code half past 64 bits.
+QStringList uncarriedNumbers(const LineArray& lines, int start, const QString& gameVersion)
+{
+    QStringList lost;
+    const auto check = [&](int lineNumber, size_t field, int bits) {
+        const RecordLine line(lines, lineNumber);
+        if (field >= line.size())
+            return;
+        const std::string_view text = line.field(field);
+        bool tooWide = false;
+        if (bits > 0 && !hasFraction(text))
+            tooWide = toUnsigned96(text, line.where(field)) >> bits != 0;
+        if (hasFraction(text) || tooWide)
+            lost << QStringLiteral("%1 (%2)").arg(line.text(field), line.where(field));
+    };
+    for (size_t field : { 6, 7, 8 })
+        check(start, field, 0);
+    const size_t fieldCount = RecordLine(lines, start + 1).size();
+    for (size_t field = 0; field < fieldCount; ++field)
+        check(start + 1, field, 0);
+    for (size_t field = 0; field < 5; ++field)
+        check(start + 4, field, 32);
+    if (gameVersion == QStringLiteral("0.90x")) {
+        for (size_t field = 2; field < 6; ++field)
+            check(start + 5, field, 64);
+    }
+    return lost;
+}
+
 } // namespace
+
+QStringList inventoryEntries(const std::vector<int>& items, const QStringList& itemEntries)
+{
+    QStringList entries;
+    entries.reserve(static_cast<qsizetype>(items.size()));
+    for (int item : items)
+        entries.push_back(itemEntries.value(item - 1));
+    return entries;
+}
+
+TroopInput troopInputOf(const TroopShown& shown, int index, const QStringList& itemEntries)
+{
+    TroopInput input;
+    input.id = shown.id.value_or(QString());
+    input.name1 = shown.name1.value_or(QString());
+    input.name2 = shown.name2.value_or(QString());
+    input.gender = shown.gender.value_or(0);
+    input.flagStates = shown.flagStates.value_or(input.flagStates);
+    input.faction = shown.faction.value_or(-1);
+    input.upgradeA = shown.upgradeA.value_or(-1);
+    input.upgradeB = shown.upgradeB.value_or(-1);
+    input.inventory = inventoryEntries(shown.items.value_or(std::vector<int> {}), itemEntries);
+    for (size_t k = 0; k < input.attributes.size(); ++k)
+        input.attributes[k] = shown.attributes[k].value_or(QString());
+    for (size_t k = 0; k < input.proficiencies.size(); ++k)
+        input.proficiencies[k] = shown.proficiencies[k].value_or(QString());
+    for (size_t k = 0; k < input.skills.size(); ++k)
+        input.skills[k] = shown.skills[k].value_or(QStringLiteral("N/A"));
+    input.face1 = shown.face1.value_or(QString());
+    input.face2 = shown.face2.value_or(QString());
+    input.holds = { index, shown.problem };
+    return input;
+}
 
 TroopShown showTroop(const ModuleState& module, int index, const ChoiceCounts& sizes)
 {
@@ -162,12 +226,14 @@ TroopShown showTroop(const ModuleState& module, int index, const ChoiceCounts& s
         view.outcome.messages.push_back(
             { QStringLiteral("No items found, please make sure a item_kinds1.txt file exists in the folder."),
                 MessageIcon::Critical });
+        view.problem = QStringLiteral("the item list is empty");
         return view;
     }
     if (sizes.factions == 0) {
         view.outcome.messages.push_back(
             { QStringLiteral("No factions found, please make sure a factions.txt file exists in the folder."),
                 MessageIcon::Critical });
+        view.problem = QStringLiteral("the faction list is empty");
         return view;
     }
     try {
@@ -183,8 +249,17 @@ TroopShown showTroop(const ModuleState& module, int index, const ChoiceCounts& s
             view.proficiencies[k] = proficiencies.text(k + 1);
         showSkills(RecordLine(lines, start + 4), view);
         showFaces(lines, start + 5, module.GameVersion, view);
+        const QStringList lost = uncarriedNumbers(lines, start, module.GameVersion);
+        if (!lost.isEmpty()) {
+            view.outcome.messages.push_back({ QStringLiteral("Warning: The following numbers cannot be kept by this "
+                                                             "editor, so the troop cannot be updated:\r\n")
+                    + lost.join(QStringLiteral("\r\n")),
+                MessageIcon::Warning });
+            view.problem = QStringLiteral("it holds numbers this editor cannot keep");
+        }
     } catch (const ModError& error) {
         view.outcome.error = error;
+        view.problem = QStringLiteral("showing it stopped at an error");
     }
     return view;
 }

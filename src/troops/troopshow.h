@@ -6,9 +6,11 @@
 #include "core/messages.h"
 #include "core/modulestate.h"
 #include "core/records.h"
+#include "troops/troopbuild.h"
 #include "troops/troopformat.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 #include <vector>
@@ -30,10 +32,17 @@ struct TroopShown {
     std::array<std::optional<QString>, kSkillBoxes.size()> skills;
     std::optional<QString> face1, face2;
     Outcome outcome; // messages shown after the values, then the error
+    QString problem; // why the panel will not hold the whole record; empty when it will
 };
 
 // Reads troop `index` (its record starts at line 3 + index * LinesPerTroop). With an empty
 // item or faction catalogue nothing is filled and the message explains why.
 TroopShown showTroop(const ModuleState& module, int index, const ChoiceCounts& counts);
+
+// The entries of ListItems for the item numbers of an inventory.
+QStringList inventoryEntries(const std::vector<int>& items, const QStringList& itemEntries);
+
+// What the troop panel holds once troop `index` is shown, as its Update reads it.
+TroopInput troopInputOf(const TroopShown& shown, int index, const QStringList& itemEntries);
 
 } // namespace mw

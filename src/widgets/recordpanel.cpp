@@ -37,6 +37,11 @@ void RecordPanel::storeLines(LineArray& lines, const std::vector<ReplacedLine>& 
         lines.set(line.line, line.bytes, fileName);
 }
 
+void RecordPanel::forgetOnRefill()
+{
+    connect(recordList()->model(), &QAbstractItemModel::modelReset, this, [this] { holds_ = {}; });
+}
+
 void RecordPanel::setEntry(QStringListModel& model, int k, const QString& text)
 {
     model.setData(model.index(k), text);

@@ -32,6 +32,10 @@ protected:
     // Replaces the rebuilt lines of `lines` (a file named `fileName`).
     static void storeLines(LineArray& lines, const std::vector<ReplacedLine>& rebuilt, const QString& fileName);
     static void setEntry(QStringListModel& model, int k, const QString& text);
+    // Forgets what the panel holds whenever the list of records is filled anew.
+    void forgetOnRefill();
+
+    PanelHolds holds_; // set by each display, read into each rebuild
 
     ModuleState& module_;
     SharedLists& lists_;

@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kTemplates = 5;
 constexpr int kFactions = 10;
-const PartyInput kInput { "p_new", "New_Name", "4", 3, 7 };
+const PartyInput kInput { "p_new", "New_Name", "4", 3, 7, { 0, {} } };
 
 } // namespace
 
@@ -71,7 +71,7 @@ TEST(PartyRebuild, KeepsFieldsOutsideThePanelOrRefuses)
         "Line 3 of parties.txt does not begin with \" 1 0 p_\", so it is not the line of the selected entry. "
         "Nothing was updated.");
     const PartyRebuilt foreign = rebuildParty(partyModule(withHeader({ " 1 0 p_a A 0 0 0 0 0" }, TextCodec::Latin1)), 0,
-        { QString::fromUtf8("p_\u0416"), "A", "0", 0, 0 });
+        { QString::fromUtf8("p_\u0416"), "A", "0", 0, 0, { 0, {} } });
     EXPECT_EQ(refusalText(foreign.outcome),
         "The text of the ID box cannot be stored in parties.txt: it holds a character that the file's Latin-1 "
         "encoding cannot store. Nothing was updated.");

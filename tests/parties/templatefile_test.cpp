@@ -41,36 +41,47 @@ TEST(TemplateFile, ListsTemplateLinesUntilOneWithoutName)
 TEST(TemplateShown, MembersAreReadFromTheEndOfTheLine)
 {
     const Message unknown { "unknown line in party_templates.txt", MessageIcon::None };
+    const auto uncarried = [](const char* fields) {
+        return Message { QStringLiteral("Warning: The numbers in the following fields cannot be kept by this editor, so "
+                                        "the template cannot be updated:\r\n")
+                + fields,
+            MessageIcon::Warning };
+    };
+    const QString unread = "its member entries could not be read", lossy = "it holds numbers this editor cannot keep";
     struct Case {
         std::string members;
         std::array<std::optional<MemberSlot>, kMemberSlots> expected;
         std::vector<Message> messages;
-        QString error;
+        QString problem, error;
     };
     const Case cases[] = {
         { "4 1 5 0 7 2 3 1 -1 -1 -1 -1 ",
             { MemberSlot { 4, "1", "5", false }, MemberSlot { 7, "2", "3", true }, kEmpty, kEmpty, kEmpty, kEmpty }, {},
-            "" },
-        { "0 2 4 1 -1 -1 -1 -1 -1 ", { MemberSlot { 0, "2", "4", true }, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty }, {},
-            "" },
+            "", "" },
+        // Troop 0 shows as no troop and a fraction as a whole number: Update would lose them.
+        { "0 2 4 1 3.5 1 1 0 -1 -1 -1 -1 ",
+            { MemberSlot { 0, "2", "4", true }, MemberSlot { 4, "1", "1", false }, kEmpty, kEmpty, kEmpty, kEmpty },
+            { uncarried("field 10 of line 3 of party_templates.txt\r\nfield 6 of line 3 of party_templates.txt") },
+            lossy, "" },
         // A flag that is neither -1, 0 nor 1 leaves every slot as it was.
-        { "4 1 5 0 -1 -1 -1 -1 9 1 2 2 ", {}, { unknown }, "" },
+        { "4 1 5 0 -1 -1 -1 -1 9 1 2 2 ", {}, { unknown }, unread, "" },
         // Without its final space the line is read one field early.
         { "4 1 5 0 -1 -1 -1 -1 -1", { std::nullopt, MemberSlot { 4, "1", "5", false }, kEmpty, kEmpty, kEmpty, kEmpty },
-            { unknown }, "" },
+            { unknown }, unread, "" },
         // Slot 5 is read first; slot 4 names troop 20 of a list of 20.
         { "-1 -1 -1 -1 20 1 1 0 -1 ", { std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, kEmpty },
-            {},
+            {}, "showing it stopped at an error",
             "Error #9: Subscript out of range: the member troop list has no entry 20, it has 20 entries "
             "(field 10 of line 3 of party_templates.txt)" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.members);
-        const TemplateShown shown
-            = showTemplate(partyModule(withHeader({ "pt_a A 0 5 3 137 " + c.members })), 0, { .factions = kFactions, .members = kTroops });
+        const TemplateShown shown = showTemplate(
+            partyModule(withHeader({ "pt_a A 0 5 3 137 " + c.members })), 0, { .factions = kFactions, .members = kTroops });
         EXPECT_EQ(front(shown), "pt_a|A|5|3|Soldier");
         EXPECT_EQ(shown.members, c.expected);
         EXPECT_EQ(shown.outcome.messages, c.messages);
+        EXPECT_EQ(shown.problem, c.problem);
         EXPECT_EQ(errorText(shown.outcome.error), c.error);
     }
 }

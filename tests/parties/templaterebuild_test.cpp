@@ -18,9 +18,10 @@ const std::string kTwoMembers = " 4 1 5 0 7 2 3 1 -1 -1 -1 -1 ";
 TemplateRebuilt rebuilt(const std::function<void(TemplateInput&)>& edit, const std::string& oldLine = kOldLine,
     TextCodec codec = TextCodec::Utf8)
 {
-    TemplateInput input { "pt_new", "New_Name", "6", 2, "Soldier", "9", "8", false, {} };
+    TemplateInput input { "pt_new", "New_Name", "6", 2, "Soldier", "9", "8", false, {}, {} };
     input.members[0] = { 4, "1", "5", false };
     input.members[1] = { 7, "2", "3", true };
+    input.holds = { 0, {} };
     edit(input);
     return rebuildTemplate(partyModule(withHeader({ oldLine }, codec)), 0, input);
 }

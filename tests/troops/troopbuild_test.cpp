@@ -13,9 +13,16 @@ TroopInput plainValues()
 {
     const QString zeros = "0x" + QString(32, '0');
     TroopInput v { "trp_footman", "Footman", "Footmen", 0, {}, 1, 0, 0, {}, { "7", "8", "9", "10", "4" },
-        { "40", "41", "42", "43", "44", "45", "46" }, {}, zeros, zeros };
+        { "40", "41", "42", "43", "44", "45", "46" }, {}, zeros, zeros, {} };
     v.skills.fill("0");
     return v;
+}
+
+// A rebuild of troop k from a panel that holds troop k whole.
+TroopRebuilt rebuildHeld(const ModuleState& module, int k, TroopInput values)
+{
+    values.holds = { k, {} };
+    return rebuildTroop(module, k, values);
 }
 
 // A two-troop file whose troop 1 has the given flag field.
@@ -36,7 +43,7 @@ TEST(TroopRebuild, SetsTheFlagBitsOfThePanelAndKeepsTheOthers)
         values.gender = gender;
         values.flagStates.front() = hero;
         values.flagStates.back() = unmovable;
-        const TroopRebuilt rebuild = rebuildTroop(troopModule(twoWith(current), 7, "0.90x"), 1, values);
+        const TroopRebuilt rebuild = rebuildHeld(troopModule(twoWith(current), 7, "0.90x"), 1, values);
         EXPECT_EQ(rebuild.lines.at(0).bytes, "trp_footman Footman Footmen " + written + " 77 88 1 0 0");
     }
 }
@@ -50,7 +57,7 @@ TEST(TroopRebuild, WritesTheRecordLinesAndEntries)
     values.upgradeB = -1;
     values.inventory = { "5 - Spear  (itm_spear)", "12 - Cap  (itm_cap)", "5 - Spear  (itm_spear)" };
     values.face1 = "0x" + QString(31, '0') + "1";
-    const TroopRebuilt rebuild = rebuildTroop(troopModule(troopFile(numberedTroops(3)), 7, "0.90x"), 2, values);
+    const TroopRebuilt rebuild = rebuildHeld(troopModule(troopFile(numberedTroops(3)), 7, "0.90x"), 2, values);
     std::string inventory = "  5 0 12 0 5 0 ", full = "  ";
     for (int k = 0; k < 64; ++k) {
         inventory += k < 61 ? "-1 0 " : "";
@@ -62,11 +69,11 @@ TEST(TroopRebuild, WritesTheRecordLinesAndEntries)
     EXPECT_EQ(rebuild.lines, expected);
     EXPECT_EQ(rebuild.troopEntry, "2 - Pikeman (trp_footman)"); // the other texts: the panel tests
 
-    const TroopRebuilt newer = rebuildTroop(troopModule(troopFile(numberedTroops(2), true), 7, "0.95x"), 1, plainValues());
+    const TroopRebuilt newer = rebuildHeld(troopModule(troopFile(numberedTroops(2), true), 7, "0.95x"), 1, plainValues());
     ASSERT_EQ(newer.lines.size(), 5u); // line 6 stays as it is
     EXPECT_EQ(newer.lines.back().line, 14);
     values.inventory = QStringList(64, "9 - Club  (itm_club)");
-    EXPECT_EQ(rebuildTroop(troopModule(twoWith("0"), 7, "0.90x"), 1, values).lines.at(1).bytes, full);
+    EXPECT_EQ(rebuildHeld(troopModule(twoWith("0"), 7, "0.90x"), 1, values).lines.at(1).bytes, full);
 }
 
 TEST(TroopRebuild, PacksSkillsAndFaces)
@@ -118,14 +125,14 @@ TEST(TroopRebuild, RefusesWithoutMakingAnyLine)
         values.skills[20] = powerStrike;
         values.inventory = QStringList(itemCount, "1 - Stick  (itm_stick)");
         values.name1 = single;
-        const TroopRebuilt rebuild = rebuildTroop(troopModule(file, 7, "0.90x"), 1, values);
+        const TroopRebuilt rebuild = rebuildHeld(troopModule(file, 7, "0.90x"), 1, values);
         EXPECT_EQ(rebuild.outcome.refusal, message);
         EXPECT_TRUE(rebuild.lines.empty());
     }
     TroopInput latinName = plainValues();
     latinName.name1 = QString::fromUtf8("Arch\u00e9r");
     EXPECT_EQ(
-        rebuildTroop(troopModule(latin, 7, "0.90x"), 1, latinName).lines.at(0).bytes, "trp_footman Arch\xe9r Footmen 0 77 88 1 0 0");
+        rebuildHeld(troopModule(latin, 7, "0.90x"), 1, latinName).lines.at(0).bytes, "trp_footman Arch\xe9r Footmen 0 77 88 1 0 0");
 }
 
 } // namespace

@@ -23,6 +23,7 @@ PartiesPanel::PartiesPanel(ModuleState& module, SharedLists& lists, MessageServi
 {
     setObjectName(QStringLiteral("frmParties"));
     buildControls();
+    forgetOnRefill();
     connect(
         lstParties->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { lstParties_Click(); });
     onFocusOut(txtPartiesID, [this] { txtPartiesID_LostFocus(); });
@@ -67,6 +68,7 @@ void PartiesPanel::lstParties_Click()
         return;
     runReported(messages_, [&] {
         const PartyShown shown = showParty(module_, k, choiceCounts());
+        holds_ = { k, shown.problem };
         display(shown);
         messages_.report(shown.outcome);
     });
@@ -89,7 +91,7 @@ void PartiesPanel::display(const PartyShown& shown)
 PartyInput PartiesPanel::input() const
 {
     return { txtPartiesID->text(), txtPartiesName->text(), txtPartiesMenu->text(), cmbPTemplates->currentIndex(),
-        cmbPFactions->currentIndex() };
+        cmbPFactions->currentIndex(), holds_ };
 }
 
 void PartiesPanel::Update_Parties()

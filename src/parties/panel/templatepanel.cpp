@@ -27,6 +27,7 @@ TemplatePanel::TemplatePanel(ModuleState& module, SharedLists& lists, MessageSer
     setObjectName(QStringLiteral("frmParty_Templates"));
     buildControls();
     connectHandlers();
+    forgetOnRefill();
 }
 
 void TemplatePanel::buildControls()
@@ -145,6 +146,7 @@ void TemplatePanel::lstPartyTemplates_Click()
         return;
     runReported(messages_, [&] {
         const TemplateShown shown = showTemplate(module_, k, choiceCounts());
+        holds_ = { k, shown.problem };
         display(shown);
         messages_.report(shown.outcome);
     });
@@ -191,6 +193,7 @@ TemplateInput TemplatePanel::input() const
         member.max = txtPTMax[s]->text();
         member.prisoner = chkPTPrisoner[s]->isChecked();
     }
+    input.holds = holds_;
     return input;
 }
 

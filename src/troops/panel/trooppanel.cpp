@@ -49,6 +49,7 @@ TroopPanel::TroopPanel(ModuleState& module, SharedLists& lists, MessageService& 
     buildControls();
     buildLayout();
     connectHandlers();
+    forgetOnRefill();
 }
 
 void TroopPanel::connectHandlers()
@@ -88,6 +89,7 @@ void TroopPanel::ListTroops_Click()
         return;
     runReported(messages_, [&] {
         const TroopShown shown = showTroop(module_, troop, choiceCounts());
+        holds_ = { troop, shown.problem };
         display(shown);
         messages_.report(shown.outcome);
     });
@@ -115,12 +117,7 @@ void TroopPanel::display(const TroopShown& shown)
     }
     if (shown.items) {
         ListItems->clear();
-        const QStringList catalogue = lists_.itemEntries.stringList();
-        QStringList entries;
-        entries.reserve(static_cast<qsizetype>(shown.items->size()));
-        for (int item : *shown.items)
-            entries.push_back(catalogue.value(item - 1));
-        ListItems->addItems(entries);
+        ListItems->addItems(inventoryEntries(*shown.items, lists_.itemEntries.stringList()));
     }
     for (size_t k = 0; k < attributeBoxes_.size(); ++k)
         setIfPresent(attributeBoxes_[k], shown.attributes[k]);
@@ -157,6 +154,7 @@ TroopInput TroopPanel::input() const
         values.skills[k] = skillBoxes_[k]->text();
     values.face1 = txtFace1->text();
     values.face2 = txtFace2->text();
+    values.holds = holds_;
     return values;
 }
 
