@@ -76,13 +76,15 @@ TEST_P(TemplateFlow, EditUpdateSaveReload)
     EXPECT_EQ(details(), c.details);
     user.type("txtPTMin", "", 0);
     user.type("txtPTMax", "12", 0);
+    user.type("txtPTMax", "", 1);
     user.check("chkPTPrisoner", false, 1);
     user.choose("cmbPTTroops", members[9], 2); // a member in an empty slot
     user.type("txtPTMin", "4", 2);
     user.type("txtPTMax", "8", 2);
     user.check("chkPTPrisoner", true, 2);
     user.choose("cmbPTTroops", members[0], 3); // the slot is emptied; its boxes no longer count
-    EXPECT_EQ(user.shown({ "txtPTName", "txtPTMenu", "txtPTMin/0" }), "Fen_Reavers|0|0");
+    EXPECT_EQ(user.shown({ "txtPTID", "txtPTName", "txtPTMenu", "txtPTMin/0", "txtPTMax/1" }),
+        "pt_fen_reavers|Fen_Reavers|0|0|0");
     EXPECT_EQ(said(), "");
 
     user.click("cmdUpdate");
@@ -92,7 +94,7 @@ TEST_P(TemplateFlow, EditUpdateSaveReload)
     user.click("cmdSave");
 
     const auto expected = templateValues("pt_fen_reavers", "Fen_Reavers", 0, 4, c.written,
-        { { { 4, 0, 12, false }, { 7, 1, 3, false }, { 9, 4, 8, true } } });
+        { { { 4, 0, 12, false }, { 7, 1, 0, false }, { 9, 4, 8, true } } });
     lines[kTemplate + 2] = templateLine(expected);
     files["party_templates.txt"] = joinCrLf(lines);
     EXPECT_EQ(written(folder), files);
@@ -128,6 +130,7 @@ TEST_P(PartyFlow, EditUpdateSaveReload)
 
     user.type("txtPartiesID", "p_marsh camp");
     user.type("txtPartiesName", "Marsh Camp");
+    EXPECT_EQ(user.shown({ "txtPartiesID", "txtPartiesName" }), "p_marsh_camp|Marsh_Camp");
     user.choose("cmbPTemplates", window.lists().templateEntries.stringList()[5]);
     user.choose("cmbPFactions", window.lists().factionEntries.stringList()[1]);
     // Refused when left; again as the click on Update takes the focus; and by Update, which

@@ -94,11 +94,15 @@ TEST_P(TroopFlow, EditUpdateSaveReload)
     user.click("cmdUp"); // 9, 12
     EXPECT_EQ(listed(items), QStringList({ "9", "12" }));
     for (const auto& [box, text] : std::vector<std::pair<QString, QString>> { { "TxtAttrStr", "" }, { "txtLvl", "30" },
-             { "txtFire", "99" }, { "txtPersuasion", "10" }, { "txtTrade", "" }, { "txtIronflesh", "7" } })
+             { "txt2hWeap", "" }, { "txtFire", "99" }, { "txtPersuasion", "10" }, { "txtTrade", "" },
+             { "txtIronflesh", "7" } })
         user.type(box, text);
-    if (v090)
+    if (v090) {
+        user.type("txtFace1", "");
         user.type("txtFace2", "0x0000000000000000ffffffffffffffff");
-    EXPECT_EQ(user.shown({ "TxtAttrStr", "txtTrade" }), "0|0");
+        EXPECT_EQ(user.text("txtFace1"), "0x" + QString(32, '0'));
+    }
+    EXPECT_EQ(user.shown({ "TxtAttrStr", "txt2hWeap", "txtTrade" }), "0|0|0");
     EXPECT_EQ(said(), "");
 
     // A refused skill keeps the focus and writes nothing.
@@ -124,11 +128,12 @@ TEST_P(TroopFlow, EditUpdateSaveReload)
     expected.upgradeB = 7;
     expected.items = { 9, 12 };
     expected.attributes = { 0, 12, 13, 14, 30 };
+    expected.proficiencies[1] = 0;
     expected.proficiencies[6] = 99;
     // Skill digits without a box are written as 0.
     expected.skillWords = { 0xA0000130u, 0x12345678u, 0x10000021u, 0x00001231u, 0x00072340u };
     if (v090)
-        expected.face = { 1, 2, 0, 0xffffffffffffffffull };
+        expected.face = { 0, 0, 0, 0xffffffffffffffffull };
     const auto rebuilt = mwgen::troopRecordLines(expected, version, linesPerTroop);
     std::copy(rebuilt.begin(), rebuilt.end(), lines.begin() + static_cast<long>(first - 1));
     files["troops.txt"] = joinCrLf(lines);
