@@ -1,13 +1,14 @@
-// Start-up: the window, an optional module folder to load at once, and a screenshot mode
-// that renders the window to a PNG file and exits.
+// Start-up: the command line (help, version and module checks end before any window), the
+// window, an optional module folder to load at once, and a screenshot mode that renders the
+// window to a PNG file and exits.
 #include "app/addbackslash.h"
+#include "app/commandline.h"
 #include "app/dialogmessages.h"
 #include "app/folderchooser.h"
 #include "app/frmmusterwright.h"
 #include "app/recordselection.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
@@ -27,20 +28,18 @@ public:
 
 int main(int argc, char** argv)
 {
+    // Help, version, checks and a bad command line need no display: they end here.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const mw::CommandLine command = mw::parseCommandLine(arguments);
+    if (command.action != mw::CommandAction::OpenWindow)
+        return mw::runWithoutWindow(command);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Musterwright"));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Editor for the troops, parties and party templates of a Varnholt module."));
-    parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("A module folder to load at start, as Browse would."), QStringLiteral("[FOLDER]"));
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"), QStringLiteral("Render the window to FILE (PNG) and exit."), QStringLiteral("FILE"));
-    const QCommandLineOption panel(QStringLiteral("panel"), QStringLiteral("Choose NAME in the file selector (e.g. troops.txt) after loading."), QStringLiteral("NAME"));
-    const QCommandLineOption record(QStringLiteral("record"), QStringLiteral("Click entry K of the chosen panel's list after loading."), QStringLiteral("K"));
-    parser.addOptions({screenshot, panel, record});
-    parser.process(app);
-
-    const bool shooting = parser.isSet(screenshot);
+    const bool shooting = command.screenshot.has_value();
     mw::DialogMessageService dialogs;
     PrintedMessages printed;
     mw::MessageService& messages = shooting ? static_cast<mw::MessageService&>(printed) : dialogs;
@@ -53,19 +52,18 @@ int main(int argc, char** argv)
 
     // Shown first, so that a message of the load has its window behind it.
     window.show();
-    const QStringList args = parser.positionalArguments();
-    if (!args.isEmpty()) {
-        const QString folder = QDir::toNativeSeparators(QFileInfo(args.first()).absoluteFilePath());
+    if (!command.folder.isEmpty()) {
+        const QString folder = QDir::toNativeSeparators(QFileInfo(command.folder).absoluteFilePath());
         window.loadFolder(mw::AddBackSlash(folder));
     }
-    if (parser.isSet(panel))
-        window.chooseFile(parser.value(panel));
-    if (parser.isSet(record))
-        mw::selectRecord(window, parser.value(record).toInt());
+    if (command.panel)
+        window.chooseFile(*command.panel);
+    if (command.record)
+        mw::selectRecord(window, *command.record);
 
     if (shooting) {
         QApplication::processEvents();
-        const QString file = parser.value(screenshot);
+        const QString file = *command.screenshot;
         if (!window.grab().save(file, "PNG")) {
             std::fprintf(stderr, "Could not write the screenshot to %s\n", qPrintable(file));
             return 1;
