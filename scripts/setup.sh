@@ -3,7 +3,11 @@
 # Runs apt-get as root, or through sudo. On other systems it only says what is needed.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-dejavu-core ccache)
+# librsvg2-bin renders the icon sizes; the rest checks the installed files and builds the
+# Debian package in the tests (desktop-file-validate, appstreamcli, groff, dpkg-shlibdeps
+# and file, which cpack needs for it).
+packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-dejavu-core ccache librsvg2-bin
+          desktop-file-utils appstream groff-base dpkg-dev file)
 missing=()
 if command -v dpkg >/dev/null 2>&1; then
     for p in "${packages[@]}"; do
@@ -11,7 +15,7 @@ if command -v dpkg >/dev/null 2>&1; then
     done
 else
     echo "Not a Debian/Ubuntu system: install CMake (3.25 or newer), Ninja, a C++20 compiler,"
-    echo "Qt 6 (Core, Gui, Widgets) and GoogleTest yourself, then run this command again."
+    echo "Qt 6 (Core, Gui, Widgets), GoogleTest and rsvg-convert yourself, then run this command again."
     exit 0
 fi
 [ ${#missing[@]} -eq 0 ] && exit 0

@@ -3,6 +3,7 @@
 // window to a PNG file and exits.
 #include "app/addbackslash.h"
 #include "app/commandline.h"
+#include "app/desktopidentity.h"
 #include "app/dialogmessages.h"
 #include "app/folderchooser.h"
 #include "app/frmmusterwright.h"
@@ -37,7 +38,7 @@ int main(int argc, char** argv)
         return mw::runWithoutWindow(command);
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Musterwright"));
+    mw::setDesktopIdentity(app);
 
     const bool shooting = command.screenshot.has_value();
     mw::DialogMessageService dialogs;
