@@ -1,10 +1,11 @@
 // Times the editor on a generated module at the format's limits: the whole folder load into
-// the window against merely reading and cutting the same bytes, a click on a record, and
-// Update plus Save against writing the same bytes. Reports medians of repeated runs and the
-// peak memory. Run a release build: build-release/bench/mwbench [runs]
+// the window against merely reading and cutting the same bytes, the module check against the
+// load, a click on a record, and Update plus Save against writing the same bytes. Reports
+// medians of repeated runs and the peak memory. Run a release build: build-release/bench/mwbench [runs]
 #include "app/folderchooser.h"
 #include "app/frmmusterwright.h"
 #include "app/recordselection.h"
+#include "check/modulecheck.h"
 #include "core/fields.h"
 #include "core/textfiles.h"
 #include "modulegen.h"
@@ -114,6 +115,10 @@ int main(int argc, char** argv)
     std::printf("(b) read and cut the five files:     %8.2f ms\n", baseline);
     std::printf("(a) whole folder load, lists, paint: %8.2f ms\n", load);
     std::printf("    ratio a/b:                       %8.2f (goal <= 4)\n", load / baseline);
+    size_t findings = 0;
+    const double check = medianMs(runs, [&] { findings = mw::checkModule(folder).findings.size(); });
+    std::printf("(c) module check (--check):          %8.2f ms, %zu findings\n", check, findings);
+    std::printf("    ratio c/a:                       %8.2f (goal < 2)\n", check / load);
 
     // Clicks: spread over the whole list.
     auto clickMs = [&](const char* panel, int count) {
