@@ -66,6 +66,8 @@ PartyValues randomParty(Random& random, int k, const ModuleSpec& plan, const std
     party.menu = random.oneIn(3) ? random.between(1, 12) : 0;
     party.templateNumber = random.between(0, countOf(plan.templates) - 1);
     party.faction = random.between(0, countOf(plan.factions));
+    if (plan.newer)
+        party.lead = std::to_string(random.between(0, 2));
     party.tail.clear();
     std::string field;
     for (int f = 0; f < 3; ++f) {
@@ -110,12 +112,17 @@ std::string makeParties(const ModuleSpec& plan)
     NameMaker names(random);
     TextOut out(plan, 64 + static_cast<size_t>(parties) * 120);
 
-    out.head("partiesfile version 1", parties);
+    if (plan.newer) { // the count line holds two numbers
+        out.line("partiesfile version 1");
+        out.line(std::to_string(parties) + ' ' + std::to_string(parties + 1));
+    } else {
+        out.head("partiesfile version 1", parties);
+    }
     std::string second;
     for (int k = 0; k < parties; ++k) {
         const std::string line = partyLine(randomParty(random, k, plan, names.next()));
         // A short party line ends after its menu field, before template and faction.
-        out.line(cutShort(plan, k) ? firstFields(line, 7) : line);
+        out.line(cutShort(plan, k) ? firstFields(line, plan.newer ? 8 : 7) : line);
         // The second line of a party: its members, as numbers.
         second = "0.0";
         const int stacks = random.between(1, 3);

@@ -75,6 +75,17 @@ TroopValues randomTroop(Random& random, int k, const ModuleSpec& plan, const std
         f = random.next();
     for (uint64_t& e : t.extra)
         e = random.next() >> random.between(0, 63);
+    if (plan.newer) {
+        // Modifier words as the later releases write them: a few high bits, often none.
+        static constexpr std::array<uint32_t, 6> kModifiers { 0, 0, 637534208, 16777216, 1073741824, 2 };
+        t.newer = true;
+        t.image = random.between(0, 400);
+        t.scene = random.oneIn(4) ? random.between(1, 90) : 0;
+        t.reserved = random.oneIn(5) ? random.between(1, 3) : 0;
+        for (size_t i = 0; i < t.items.size(); ++i)
+            t.modifiers.push_back(kModifiers[static_cast<size_t>(random.between(0, 5))]);
+        t.skillSpace = random.oneIn(2);
+    }
     return t;
 }
 

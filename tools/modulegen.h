@@ -17,6 +17,9 @@ struct ModuleSpec {
     int linesPerTroop = 7; // 7: an empty line after each record; 6: none
     unsigned seed = 1; // deterministic output for a given plan
     bool lfOnly = false; // end lines with LF instead of CR LF
+    // The later releases' generation: ten-field troop line 1 with item modifiers (record line 6
+    // as in 0.95x), parties with a field before the identifier and two numbers on line 2.
+    bool newer = false;
 
     // Optional irregularities.
     bool wrongSummaryRow = false; // troops.txt line 2 holds a wrong count (one too many)
@@ -52,13 +55,20 @@ struct TroopValues {
     std::array<uint32_t, 5> skillWords {}; // the sixth word is always written as 0
     std::array<uint64_t, 4> face {}; // 0.90x: code 1 high, low, code 2 high, low
     std::array<uint64_t, 8> extra {}; // 0.95x: the eight numbers of record line 6
+    // The newer generation only: line 1's image, scene and reserved values, a modifier per
+    // item (0 when absent), and a space after the skill line.
+    bool newer = false;
+    int image = 0, scene = 0, reserved = 0;
+    std::vector<uint32_t> modifiers {};
+    bool skillSpace = false;
 };
 
 // The record's lines: 6, or 7 with the empty line; line 6 in the layout of `version`.
 std::vector<std::string> troopRecordLines(const TroopValues& troop, const std::string& version, int linesPerTroop);
 
-// The inventory line: two spaces, then 64 slots "<item> 0 " with "-1 0 " for the empty ones.
-std::string inventoryLine(const std::vector<int>& items);
+// The inventory line: two spaces, then 64 slots "<item> <modifier> " (modifier 0 when not
+// given) with "-1 0 " for the empty ones.
+std::string inventoryLine(const std::vector<int>& items, const std::vector<uint32_t>& modifiers = {});
 
 // A skill word from its eight hex digits, most significant first (each 0..15).
 uint32_t packSkillDigits(const std::array<int, 8>& digits);
@@ -84,10 +94,11 @@ struct PartyValues {
     std::string id = "p_plain", name = "Plain";
     int field5 = 0, menu = 0, templateNumber = 0, faction = 0;
     std::vector<std::string> tail { "0", "0", "0" }; // fields from 9 on
+    std::string lead {}; // the newer generation's field before the identifier; empty: none
 };
 
-// " 1 0 <id> <name> <f5> <menu> <template> <faction> <tail...> ", every field followed by a
-// space (the id begins "p_").
+// " 1 0 [<lead>] <id> <name> <f5> <menu> <template> <faction> <tail...> ", every field
+// followed by a space (the id begins "p_").
 std::string partyLine(const PartyValues& party);
 
 } // namespace mwgen

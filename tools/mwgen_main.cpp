@@ -26,6 +26,8 @@ party_templates.txt, parties.txt) with invented names into OUTDIR.
   --template-lines N     pad party_templates.txt with templates to N lines
   --party-lines N        pad parties.txt with parties to N lines
   --lf                   end lines with LF instead of CR LF
+  --newer                the later releases' generation: ten-field troops with item
+                         modifiers, parties with a leading field (record line 6 as 0.95x)
 
 Irregular files:
   --wrong-summary        troops.txt line 2 holds a wrong troop count
@@ -113,6 +115,8 @@ int run(int argc, char** argv)
             plan.latin1Names = true;
         } else if (arg == "--lf") {
             plan.lfOnly = true;
+        } else if (arg == "--newer") {
+            plan.newer = true;
         } else if (arg.starts_with("-") || !folder.empty()) {
             throw Failure { "unexpected argument \"" + std::string(arg) + "\"" };
         } else {

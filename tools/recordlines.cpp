@@ -4,13 +4,15 @@
 
 namespace mwgen {
 
-std::string inventoryLine(const std::vector<int>& items)
+std::string inventoryLine(const std::vector<int>& items, const std::vector<uint32_t>& modifiers)
 {
     std::string line = "  ";
     line.reserve(2 + 64 * 8);
     for (size_t slot = 0; slot < 64; ++slot) {
         appendNumber(line, slot < items.size() ? items[slot] : -1);
-        line += " 0 ";
+        line += ' ';
+        appendUnsigned(line, slot < items.size() && slot < modifiers.size() ? modifiers[slot] : 0);
+        line += ' ';
     }
     return line;
 }
@@ -29,14 +31,16 @@ std::vector<std::string> troopRecordLines(const TroopValues& t, const std::strin
 
     std::string& head = lines[0];
     head = t.id + ' ' + t.single + ' ' + t.plural + ' ';
-    for (int64_t v : { int64_t { t.flags }, int64_t { t.carried4 }, int64_t { t.carried5 }, int64_t { t.faction },
-             int64_t { t.upgradeA } }) {
+    const std::vector<int64_t> numbers = t.newer
+        ? std::vector<int64_t> { t.image, t.flags, t.scene, t.reserved, t.faction, t.upgradeA }
+        : std::vector<int64_t> { t.flags, t.carried4, t.carried5, t.faction, t.upgradeA };
+    for (int64_t v : numbers) {
         appendNumber(head, v);
         head += ' ';
     }
     appendNumber(head, t.upgradeB);
 
-    lines[1] = inventoryLine(t.items);
+    lines[1] = inventoryLine(t.items, t.modifiers);
 
     lines[2] = " ";
     for (int a : t.attributes) {
@@ -53,10 +57,10 @@ std::vector<std::string> troopRecordLines(const TroopValues& t, const std::strin
         appendUnsigned(lines[4], w);
         lines[4] += ' ';
     }
-    lines[4] += '0';
+    lines[4] += t.skillSpace ? "0 " : "0";
 
     lines[5] = "  ";
-    if (version == "0.95x") {
+    if (version == "0.95x" || t.newer) {
         for (uint64_t v : t.extra) {
             appendUnsigned(lines[5], v);
             lines[5] += ' ';
@@ -92,7 +96,7 @@ std::string templateLine(const TemplateValues& pt)
 
 std::string partyLine(const PartyValues& party)
 {
-    std::string line = " 1 0 " + party.id + ' ' + party.name + ' ';
+    std::string line = " 1 0 " + (party.lead.empty() ? std::string() : party.lead + ' ') + party.id + ' ' + party.name + ' ';
     for (int v : { party.field5, party.menu, party.templateNumber, party.faction }) {
         appendNumber(line, v);
         line += ' ';
