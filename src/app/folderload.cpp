@@ -91,6 +91,7 @@ int frmMusterwright::Read_Troops()
     return readModuleFile(messages_, txtFolder->text(), kTroopsFile, [&](LineArray lines) {
         state_.TroopLines = std::move(lines);
         const TroopFileRead read = readTroopFile(state_.TroopLines, state_.LinesPerTroop);
+        state_.TroopGeneration = read.generation;
         if (read.gameVersion) {
             state_.GameVersion = *read.gameVersion;
             frmTroops->setFaceBoxesEnabled(state_.GameVersion == QStringLiteral("0.90x"));
@@ -143,6 +144,7 @@ int frmMusterwright::Read_Parties()
     return readModuleFile(messages_, txtFolder->text(), kPartiesFile, [&](LineArray lines) {
         state_.PartyLines = std::move(lines);
         const PartyFileRead read = readPartyFile(state_.PartyLines);
+        state_.PartyGeneration = read.generation;
         lists_.partyEntries.setStringList(read.entries);
         finishRead(messages_, read);
     });

@@ -78,6 +78,7 @@ private:
     QWidget* buildPanels();
     void showPanel(const QWidget* panel);
     QString Save_Lines(const LineArray& lines, const QString& fileName);
+    QString refuseLaterGeneration(const LineArray& lines, const QString& fileName);
 
     MessageService& messages_;
     FolderChooser& chooser_;

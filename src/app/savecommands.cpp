@@ -43,6 +43,8 @@ QString frmMusterwright::Save_Lines(const LineArray& lines, const QString& fileN
 
 QString frmMusterwright::Save_Troops()
 {
+    if (state_.TroopGeneration == FileGeneration::Later)
+        return refuseLaterGeneration(state_.TroopLines, kTroopsFile);
     return Save_Lines(state_.TroopLines, kTroopsFile);
 }
 
@@ -53,7 +55,16 @@ QString frmMusterwright::Save_PT()
 
 QString frmMusterwright::Save_Parties()
 {
+    if (state_.PartyGeneration == FileGeneration::Later)
+        return refuseLaterGeneration(state_.PartyLines, kPartiesFile);
     return Save_Lines(state_.PartyLines, kPartiesFile);
+}
+
+// A file of a later generation than this editor knows is never written.
+QString frmMusterwright::refuseLaterGeneration(const LineArray& lines, const QString& fileName)
+{
+    messages_.show(laterGenerationText(fileName, lines) + QStringLiteral("; it was not saved."), MessageIcon::Warning);
+    return fileName + QStringLiteral(" (not saved)");
 }
 
 } // namespace mw

@@ -4,16 +4,17 @@
 #pragma once
 
 #include "core/errors.h"
+#include "core/filegeneration.h"
 #include "core/linearray.h"
 
 #include <QStringList>
 #include <optional>
 #include <string_view>
 
+#include "parties/partylayout.h"
+
 namespace mw {
 
-// A party line begins " 1 0 p_" (case matters).
-bool isPartyLine(std::string_view line);
 
 // The party line of list entry k, found by position alone.
 inline int partyLineNumber(int k)
@@ -22,6 +23,7 @@ inline int partyLineNumber(int k)
 }
 
 struct PartyFileRead {
+    FileGeneration generation = FileGeneration::Described; // from the head and line 3
     QStringList entries; // "<k> - <name> (<id>)", made up to a failure
     std::optional<ModError> error;
 };

@@ -15,18 +15,20 @@ PartyShown showParty(const ModuleState& module, int k, const ChoiceCounts& count
     const LineArray& lines = module.PartyLines;
     PartyShown shown;
     try {
+        const PartyLayout& layout = partyLayout(module.PartyGeneration);
         const int n = partyLineNumber(k);
         const auto fields = cutFields(lines.at(n, kPartiesFile));
         const auto text
             = [&](int index) { return decodeText(fieldAt(fields, index, n, kPartiesFile), lines.codec()); };
-        shown.id = text(3);
-        shown.name = text(4);
-        shown.menu = text(6);
-        shown.partyTemplate
-            = choiceIndexAt(fields, 7, counts.templates, QStringLiteral("party template"), n, kPartiesFile);
-        shown.faction = choiceIndexAt(fields, 8, counts.factions, QStringLiteral("faction"), n, kPartiesFile);
+        shown.id = text(layout.id);
+        shown.name = text(layout.name);
+        shown.menu = text(layout.menu);
+        shown.partyTemplate = choiceIndexAt(
+            fields, layout.partyTemplate, counts.templates, QStringLiteral("party template"), n, kPartiesFile);
+        shown.faction
+            = choiceIndexAt(fields, layout.faction, counts.factions, QStringLiteral("faction"), n, kPartiesFile);
         QStringList lost;
-        for (int index : { 7, 8 }) {
+        for (int index : { layout.partyTemplate, layout.faction }) {
             if (hasFraction(fields[static_cast<size_t>(index)]))
                 lost << fieldPlace(index, n, kPartiesFile);
         }
@@ -60,14 +62,20 @@ PartyRebuilt rebuildParty(const ModuleState& module, int k, const PartyInput& in
         rebuilt.outcome.refusal = refusalMessage(notHeldMessage(QStringLiteral("party"), k, *problem));
         return rebuilt;
     }
+    if (module.PartyGeneration == FileGeneration::Later) {
+        rebuilt.outcome.refusal = refusalMessage(laterGenerationText(kPartiesFile, lines) + QStringLiteral(". Nothing was updated."));
+        return rebuilt;
+    }
+    const PartyLayout& layout = partyLayout(module.PartyGeneration);
     try {
         const std::string& old = lines.at(n, kPartiesFile);
-        if (!isPartyLine(old)) {
-            rebuilt.outcome.refusal = refusalMessage(notARecordLineMessage(n, kPartiesFile, QStringLiteral(" 1 0 p_")));
+        if (!layout.isPartyLine(old)) {
+            rebuilt.outcome.refusal = refusalMessage(
+                notARecordLineMessage(n, kPartiesFile, QString::fromLatin1(layout.lineStart)));
             return rebuilt;
         }
         // A party takes two lines; a party line in place of the second means records moved.
-        if (lines.has(n + 1) && isPartyLine(lines.at(n + 1, kPartiesFile))) {
+        if (lines.has(n + 1) && layout.isPartyLine(lines.at(n + 1, kPartiesFile))) {
             rebuilt.outcome.refusal
                 = refusalMessage(QStringLiteral("Line %1 of %2 begins another party, so the selected entry's party does "
                                                 "not take the two lines it should. Nothing was updated.")
@@ -75,19 +83,18 @@ PartyRebuilt rebuildParty(const ModuleState& module, int k, const PartyInput& in
                                      .arg(kPartiesFile));
             return rebuilt;
         }
-        const auto fields = cutFields(old);
-        const auto copied = [&](int index) { return std::string(fieldAt(fields, index, n, kPartiesFile)) + ' '; };
-        fieldAt(fields, 8, n, kPartiesFile); // a party line has at least fields 0 to 8
+        const auto cut = cutFields(old);
+        fieldAt(cut, layout.faction, n, kPartiesFile); // a party line has every field up to the faction
+        std::vector<std::string> fields(cut.begin(), cut.end());
+        const auto field = [&](int index) -> std::string& { return fields[static_cast<size_t>(index)]; };
         TextEncoder encode(lines.codec(), true);
-        std::string line = copied(0) + copied(1) + copied(2);
-        line += encode(input.id, QStringLiteral("the ID box")) + ' ';
-        line += encode(input.name, QStringLiteral("the Name box")) + ' ';
-        line += copied(5);
-        line += encode(input.menu, QStringLiteral("the Menu box")) + ' ';
-        line += std::to_string(input.partyTemplate) + ' ';
-        line += std::to_string(input.faction) + ' ';
-        for (size_t i = 9; i < fields.size(); ++i)
-            line += std::string(fields[i]) + ' ';
+        field(layout.id) = encode(input.id, QStringLiteral("the ID box"));
+        field(layout.name) = encode(input.name, QStringLiteral("the Name box"));
+        field(layout.menu) = encode(input.menu, QStringLiteral("the Menu box"));
+        field(layout.partyTemplate) = std::to_string(input.partyTemplate);
+        field(layout.faction) = std::to_string(input.faction);
+        // The described rebuild writes every field followed by one space.
+        std::string line = joinFields(fields) + (layout.rejoins ? "" : " ");
         if (const auto& failure = encode.failure()) {
             rebuilt.outcome.refusal = refusalMessage(*failure, kPartiesFile);
             return rebuilt;

@@ -8,6 +8,10 @@
 #include "core/numbers.h"
 #include "troops/troopfile.h"
 #include "troops/troopformat.h"
+#include "troops/trooplayout.h"
+#include "troops/troopshow.h"
+
+#include <algorithm>
 
 namespace mw {
 namespace {
@@ -84,9 +88,14 @@ int troopLinesBefore(const LineArray& lines, int line)
 
 std::string inventoryLine(const std::vector<std::string>& itemNumbers)
 {
+    return inventoryLine(itemNumbers, {});
+}
+
+std::string inventoryLine(const std::vector<std::string>& itemNumbers, const std::vector<std::string>& modifiers)
+{
     std::string line = "  ";
-    for (const auto& number : itemNumbers)
-        line += number + " 0 ";
+    for (size_t k = 0; k < itemNumbers.size(); ++k)
+        line += itemNumbers[k] + ' ' + (k < modifiers.size() ? modifiers[k] : std::string("0")) + ' ';
     for (size_t slot = itemNumbers.size(); slot < static_cast<size_t>(kMaxInventory); ++slot)
         line += "-1 0 ";
     return line;
@@ -162,18 +171,43 @@ std::optional<Message> unstorableSkill(const TroopInput& values)
     return std::nullopt;
 }
 
+// Record line 5 keeping what follows the five skill words as read.
+std::string skillLineKeepingTail(const std::array<QString, kSkillBoxes.size()>& skills, std::string_view old)
+{
+    const std::string line = skillLine(skills);
+    const auto made = cutFields(line);
+    const auto kept = cutFields(old);
+    std::vector<std::string> fields(made.begin(), made.begin() + 5);
+    for (size_t i = 5; i < kept.size(); ++i)
+        fields.emplace_back(kept[i]);
+    return joinFields(fields);
+}
+
 // Record lines 1 to 5, numbered from 0, or the refusal of a text the file cannot store.
-std::optional<Message> makeRecordLines(const TroopInput& values, TextCodec codec,
-    const std::vector<std::string_view>& first, uint32_t flags, TroopRebuilt& result)
+std::optional<Message> makeRecordLines(const TroopInput& values, TextCodec codec, const TroopLayout& layout,
+    const std::vector<std::string_view>& first, uint32_t flags, std::string_view skills, TroopRebuilt& result)
 {
     TextEncoder encode(codec, false);
-    const std::string line1 = joinFields({ encode(values.id, QStringLiteral("Troop ID")),
-        encode(values.name1, QStringLiteral("Single")), encode(values.name2, QStringLiteral("Multiple")),
-        std::to_string(panelFlagWord(flags, values)), std::string(first[4]), std::string(first[5]),
-        std::to_string(values.faction), std::to_string(values.upgradeA), std::to_string(values.upgradeB) });
-    std::vector<std::string> itemNumbers;
-    for (const QString& entry : values.inventory)
+    std::vector<std::string> fields(static_cast<size_t>(layout.line1Fields));
+    const auto field = [&](int index) -> std::string& { return fields[static_cast<size_t>(index)]; };
+    field(0) = encode(values.id, QStringLiteral("Troop ID"));
+    field(1) = encode(values.name1, QStringLiteral("Single"));
+    field(2) = encode(values.name2, QStringLiteral("Multiple"));
+    field(layout.flags) = std::to_string(panelFlagWord(flags, values));
+    for (int kept : layout.kept) {
+        if (kept >= 0)
+            field(kept) = std::string(first[static_cast<size_t>(kept)]);
+    }
+    field(layout.faction) = std::to_string(values.faction);
+    field(layout.upgradeA) = std::to_string(values.upgradeA);
+    field(layout.upgradeB) = std::to_string(values.upgradeB);
+    const std::string line1 = joinFields(fields);
+    std::vector<std::string> itemNumbers, modifiers;
+    for (const QString& entry : values.inventory) {
         itemNumbers.push_back(encode(itemNumberOfEntry(entry), QStringLiteral("Items")));
+        if (layout.itemModifiers)
+            modifiers.push_back(encode(itemModifierOfEntry(entry), QStringLiteral("Items")));
+    }
     std::vector<std::string> attributes;
     for (size_t k = 0; k < values.attributes.size(); ++k)
         attributes.push_back(encode(values.attributes[k], captionText(kAttributeBoxes[k].caption)));
@@ -183,16 +217,22 @@ std::optional<Message> makeRecordLines(const TroopInput& values, TextCodec codec
     if (const auto& failure = encode.failure())
         return refusal(QStringLiteral("The text in %1 holds a character that %2 cannot store in its encoding")
                            .arg(failure->box, kFile));
-    result.lines = { { 0, line1 }, { 1, inventoryLine(itemNumbers) }, { 2, joined("  ", attributes) },
-        { 3, joined(" ", proficiencies) }, { 4, skillLine(values.skills) } };
+    result.lines = { { 0, line1 }, { 1, inventoryLine(itemNumbers, modifiers) }, { 2, joined("  ", attributes) },
+        { 3, joined(" ", proficiencies) },
+        { 4, layout.keepsSkillTail ? skillLineKeepingTail(values.skills, skills) : skillLine(values.skills) } };
     return std::nullopt;
 }
 
 void rebuildRecord(const TroopInput& values, const ModuleState& module, int index, TroopRebuilt& result)
 {
     const LineArray& lines = module.TroopLines;
+    const TroopLayout& layout = troopLayout(module.TroopGeneration);
     const int start = recordStart(index, module.LinesPerTroop);
     const bool writesFaces = module.GameVersion == QStringLiteral("0.90x");
+    if (module.TroopGeneration == FileGeneration::Later) {
+        result.outcome.refusal = refusal(laterGenerationText(kFile, lines));
+        return;
+    }
     if (values.inventory.size() > kMaxInventory) {
         result.outcome.refusal = Message {
             QStringLiteral("ERROR: you cannot have more than 64 items, please remove some!"), MessageIcon::None
@@ -209,12 +249,17 @@ void rebuildRecord(const TroopInput& values, const ModuleState& module, int inde
     lines.at(start + (writesFaces ? 5 : 4), kFile); // the whole record must lie within the file
 
     const auto fields = cutFields(lines.at(start, kFile));
-    fieldAt(fields, 5, start, kFile); // fields 3 to 5 are read or kept
-    const auto flags = storableFlagWord(fields[3]);
+    int lastRead = layout.flags; // the flag word and the kept fields are read
+    for (int kept : layout.kept)
+        lastRead = std::max(lastRead, kept);
+    fieldAt(fields, lastRead, start, kFile);
+    const std::string_view flagText = fields[static_cast<size_t>(layout.flags)];
+    const auto flags = storableFlagWord(flagText);
     if (!flags) {
-        result.outcome.refusal = refusal(QStringLiteral("The flag word %1 (field 3 of line %2 of %3) is not a whole "
+        result.outcome.refusal = refusal(QStringLiteral("The flag word %1 (field %2 of line %3 of %4) is not a whole "
                                                         "number from 0 to 2147483647")
-                                             .arg(quoteForError(fields[3]))
+                                             .arg(quoteForError(flagText))
+                                             .arg(layout.flags)
                                              .arg(start)
                                              .arg(kFile));
         return;
@@ -222,7 +267,8 @@ void rebuildRecord(const TroopInput& values, const ModuleState& module, int inde
     if ((result.outcome.refusal = unstorableSkill(values)))
         return;
 
-    if ((result.outcome.refusal = makeRecordLines(values, lines.codec(), fields, *flags, result)))
+    if ((result.outcome.refusal
+            = makeRecordLines(values, lines.codec(), layout, fields, *flags, lines.at(start + 4, kFile), result)))
         return;
     for (auto& line : result.lines)
         line.line += start;

@@ -41,6 +41,8 @@ TroopRebuilt rebuildTroop(const ModuleState& module, int index, const TroopInput
 
 // The 64 inventory slots of record line 2 from the item numbers as texts.
 std::string inventoryLine(const std::vector<std::string>& itemNumbers);
+// The same with each item's modifier in place of the slot's 0.
+std::string inventoryLine(const std::vector<std::string>& itemNumbers, const std::vector<std::string>& modifiers);
 
 // Record line 5 from the skill texts, each "0".."10".
 std::string skillLine(const std::array<QString, kSkillBoxes.size()>& skills);

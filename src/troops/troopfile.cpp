@@ -4,6 +4,7 @@
 #include "core/fields.h"
 #include "core/textfiles.h"
 #include "troops/troopformat.h"
+#include "troops/trooplayout.h"
 
 #include <algorithm>
 
@@ -113,9 +114,20 @@ QString upgradeEntryText(int troop, const QString& singleName)
     return QString::number(troop) + QStringLiteral(" - ") + singleName;
 }
 
+FileGeneration troopGeneration(const LineArray& lines)
+{
+    const auto& all = lines.lines();
+    if (all.empty())
+        return FileGeneration::Described;
+    const bool newerRecords = all.size() >= 3 && startsWith(all[2], "trp_")
+        && std::count(all[2].begin(), all[2].end(), ' ') == kNewerTroops.line1Fields - 1;
+    return generationOf(all[0], "troopsfile", 2, newerRecords);
+}
+
 TroopFileRead readTroopFile(const LineArray& lines, int previousLinesPerTroop)
 {
     TroopFileRead read;
+    read.generation = troopGeneration(lines);
     std::vector<int> troopLines; // the line number of every "trp_" line, in file order
     try {
         const int count = std::min(lines.count(), kMaxLines);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/errors.h"
+#include "core/filegeneration.h"
 #include "core/linearray.h"
 #include "core/messages.h"
 
@@ -16,6 +17,7 @@
 namespace mw {
 
 struct TroopFileRead {
+    FileGeneration generation = FileGeneration::Described; // from the head and the first record
     std::optional<QString> gameVersion; // decided at line 8: "0.90x" or "0.95x"
     std::optional<int> linesPerTroop; // decided at line 9: 6 or 7
     QStringList troopEntries; // ListTroops: "<t> - <Single> (<id>)" for every "trp_" line

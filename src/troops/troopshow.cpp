@@ -5,6 +5,7 @@
 #include "core/fields.h"
 #include "core/numbers.h"
 #include "troops/troopformat.h"
+#include "troops/trooplayout.h"
 
 namespace mw {
 namespace {
@@ -49,13 +50,13 @@ int comboPosition(const RecordLine& line, size_t i, int entries, const QString& 
     return position;
 }
 
-int32_t flagWord(const RecordLine& line)
+int32_t flagWord(const RecordLine& line, size_t field)
 {
-    const int32_t word = toInt32(line.field(3), line.where(3));
+    const int32_t word = toInt32(line.field(field), line.where(field));
     if (word < 0)
         throw ModError(kErrOverflow,
             QStringLiteral("Overflow: %1 is outside 0..2147483647 (%2)")
-                .arg(quoteForError(line.field(3)), line.where(3)));
+                .arg(quoteForError(line.field(field)), line.where(field)));
     return word;
 }
 
@@ -66,17 +67,23 @@ int flagState(int32_t word, uint32_t bit, std::vector<Message>& messages)
     return check.result == "1" ? 1 : check.result == "2" ? 2 : 0;
 }
 
-void showNamesAndFlags(const LineArray& lines, int start, const ChoiceCounts& sizes, TroopShown& view)
+size_t at(int field)
+{
+    return static_cast<size_t>(field);
+}
+
+void showNamesAndFlags(
+    const LineArray& lines, int start, const ChoiceCounts& sizes, const TroopLayout& layout, TroopShown& view)
 {
     const RecordLine line(lines, start);
     view.id = line.text(0);
     view.name1 = line.text(1);
     view.name2 = line.text(2);
-    view.faction = comboPosition(line, 6, sizes.factions, QStringLiteral("faction"));
-    view.upgradeA = comboPosition(line, 7, sizes.upgrades, QStringLiteral("upgrade"));
-    view.upgradeB = comboPosition(line, 8, sizes.upgrades, QStringLiteral("upgrade"));
+    view.faction = comboPosition(line, at(layout.faction), sizes.factions, QStringLiteral("faction"));
+    view.upgradeA = comboPosition(line, at(layout.upgradeA), sizes.upgrades, QStringLiteral("upgrade"));
+    view.upgradeB = comboPosition(line, at(layout.upgradeB), sizes.upgrades, QStringLiteral("upgrade"));
 
-    const int32_t word = flagWord(line);
+    const int32_t word = flagWord(line, at(layout.flags));
     if (flagState(word, kFemaleBit, view.outcome.messages) == 1)
         view.gender = 1;
     else if (flagState(word, kUndeadBit, view.outcome.messages) != 1)
@@ -89,23 +96,40 @@ void showNamesAndFlags(const LineArray& lines, int start, const ChoiceCounts& si
     view.flagStates = states;
 }
 
-void showInventory(const LineArray& lines, int lineNumber, const ChoiceCounts& sizes, TroopShown& view)
+// Without item modifiers every number above 0 is an item; with them the numbers pair up as
+// (item, modifier) slots and only the first of each pair is an item.
+void showInventory(
+    const LineArray& lines, int lineNumber, const ChoiceCounts& sizes, const TroopLayout& layout, TroopShown& view)
 {
     view.items.emplace();
     const RecordLine line(lines, lineNumber);
     QString missing;
+    bool modifierNext = false;
+    bool listed = false; // the last item read was listed and waits for its modifier
     for (size_t i = 0; i < line.size(); ++i) {
         const std::string_view field = line.field(i);
         if (field.empty())
             continue;
+        if (modifierNext) {
+            modifierNext = false;
+            if (listed)
+                view.modifiers.push_back(line.text(i));
+            listed = false;
+            continue;
+        }
+        modifierNext = layout.itemModifiers;
         const int32_t item = toInt32(field, line.where(i));
         if (item <= 0)
             continue;
-        if (item <= sizes.items)
+        if (item <= sizes.items) {
             view.items->push_back(item);
-        else
+            listed = layout.itemModifiers;
+        } else {
             missing += QLatin1Char(' ') + line.text(i);
+        }
     }
+    if (listed)
+        view.modifiers.push_back(QStringLiteral("0")); // the line ended before the slot's modifier
     if (!missing.isEmpty())
         view.outcome.messages.push_back({ QStringLiteral("Warning: The following items were not found in the items file and "
                                                  "will be removed:\r\n")
@@ -155,7 +179,7 @@ void showFaces(const LineArray& lines, int lineNumber, const QString& gameVersio
 // "<text> (field <i> of line <n> of troops.txt)" for every number of the record that the
 // panel cannot carry back unchanged: a fraction where a whole number is stored, a skill
 // word past 32 bits, a face code half past 64 bits.
-QStringList uncarriedNumbers(const LineArray& lines, int start, const QString& gameVersion)
+QStringList uncarriedNumbers(const LineArray& lines, int start, const QString& gameVersion, const TroopLayout& layout)
 {
     QStringList lost;
     const auto check = [&](int lineNumber, size_t field, int bits) {
@@ -169,8 +193,8 @@ QStringList uncarriedNumbers(const LineArray& lines, int start, const QString& g
         if (hasFraction(text) || tooWide)
             lost << QStringLiteral("%1 (%2)").arg(line.text(field), line.where(field));
     };
-    for (size_t field : { 6, 7, 8 })
-        check(start, field, 0);
+    for (int field : { layout.faction, layout.upgradeA, layout.upgradeB })
+        check(start, at(field), 0);
     const size_t fieldCount = RecordLine(lines, start + 1).size();
     for (size_t field = 0; field < fieldCount; ++field)
         check(start + 1, field, 0);
@@ -187,11 +211,31 @@ QStringList uncarriedNumbers(const LineArray& lines, int start, const QString& g
 
 QStringList inventoryEntries(const std::vector<int>& items, const QStringList& itemEntries)
 {
+    return inventoryEntries(items, {}, itemEntries);
+}
+
+QStringList inventoryEntries(
+    const std::vector<int>& items, const std::vector<QString>& modifiers, const QStringList& itemEntries)
+{
     QStringList entries;
     entries.reserve(static_cast<qsizetype>(items.size()));
-    for (int item : items)
-        entries.push_back(itemEntries.value(item - 1));
+    for (size_t k = 0; k < items.size(); ++k) {
+        QString entry = itemEntries.value(items[k] - 1);
+        if (k < modifiers.size() && modifiers[k] != QStringLiteral("0"))
+            entry += QStringLiteral(" [modifier %1]").arg(modifiers[k]);
+        entries.push_back(entry);
+    }
     return entries;
+}
+
+QString itemModifierOfEntry(const QString& entry)
+{
+    static const QString kMark = QStringLiteral(" [modifier ");
+    const qsizetype mark = entry.lastIndexOf(kMark);
+    if (mark < 0 || !entry.endsWith(QLatin1Char(']')))
+        return QStringLiteral("0");
+    const qsizetype from = mark + kMark.size();
+    return entry.mid(from, entry.size() - 1 - from);
 }
 
 TroopInput troopInputOf(const TroopShown& shown, int index, const QStringList& itemEntries)
@@ -205,7 +249,7 @@ TroopInput troopInputOf(const TroopShown& shown, int index, const QStringList& i
     input.faction = shown.faction.value_or(-1);
     input.upgradeA = shown.upgradeA.value_or(-1);
     input.upgradeB = shown.upgradeB.value_or(-1);
-    input.inventory = inventoryEntries(shown.items.value_or(std::vector<int> {}), itemEntries);
+    input.inventory = inventoryEntries(shown.items.value_or(std::vector<int> {}), shown.modifiers, itemEntries);
     for (size_t k = 0; k < input.attributes.size(); ++k)
         input.attributes[k] = shown.attributes[k].value_or(QString());
     for (size_t k = 0; k < input.proficiencies.size(); ++k)
@@ -237,9 +281,10 @@ TroopShown showTroop(const ModuleState& module, int index, const ChoiceCounts& s
         return view;
     }
     try {
+        const TroopLayout& layout = troopLayout(module.TroopGeneration);
         const int start = recordStart(index, module.LinesPerTroop);
-        showNamesAndFlags(lines, start, sizes, view);
-        showInventory(lines, start + 1, sizes, view);
+        showNamesAndFlags(lines, start, sizes, layout, view);
+        showInventory(lines, start + 1, sizes, layout, view);
 
         const RecordLine attributes(lines, start + 2);
         for (size_t k = 0; k < view.attributes.size(); ++k)
@@ -249,7 +294,7 @@ TroopShown showTroop(const ModuleState& module, int index, const ChoiceCounts& s
             view.proficiencies[k] = proficiencies.text(k + 1);
         showSkills(RecordLine(lines, start + 4), view);
         showFaces(lines, start + 5, module.GameVersion, view);
-        const QStringList lost = uncarriedNumbers(lines, start, module.GameVersion);
+        const QStringList lost = uncarriedNumbers(lines, start, module.GameVersion, layout);
         if (!lost.isEmpty()) {
             view.outcome.messages.push_back({ QStringLiteral("Warning: The following numbers cannot be kept by this "
                                                              "editor, so the troop cannot be updated:\r\n")

@@ -27,6 +27,7 @@ struct TroopShown {
     // Item numbers to list, in record order (each within the catalogue). Present, possibly
     // partly filled, once the inventory step began.
     std::optional<std::vector<int>> items;
+    std::vector<QString> modifiers; // files with item modifiers: each listed item's, "0" for none
     std::array<std::optional<QString>, kAttributeBoxes.size()> attributes;
     std::array<std::optional<QString>, kProficiencyBoxes.size()> proficiencies;
     std::array<std::optional<QString>, kSkillBoxes.size()> skills;
@@ -41,6 +42,11 @@ TroopShown showTroop(const ModuleState& module, int index, const ChoiceCounts& c
 
 // The entries of ListItems for the item numbers of an inventory.
 QStringList inventoryEntries(const std::vector<int>& items, const QStringList& itemEntries);
+// The same with each item's modifier, appended as " [modifier <m>]" when it is not "0".
+QStringList inventoryEntries(
+    const std::vector<int>& items, const std::vector<QString>& modifiers, const QStringList& itemEntries);
+// The modifier an inventory entry carries: the text of its " [modifier <m>]", or "0".
+QString itemModifierOfEntry(const QString& entry);
 
 // What the troop panel holds once troop `index` is shown, as its Update reads it.
 TroopInput troopInputOf(const TroopShown& shown, int index, const QStringList& itemEntries);

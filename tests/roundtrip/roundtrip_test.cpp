@@ -45,6 +45,8 @@ QString values(const TroopShown& s)
         out << QString::number(state);
     for (int item : s.items.value_or(std::vector<int> {}))
         out << QString::number(item);
+    for (const QString& modifier : s.modifiers)
+        out << modifier;
     for (const auto& v : s.attributes)
         out << text(v);
     for (const auto& v : s.proficiencies)
@@ -83,6 +85,8 @@ public:
         const TroopFileRead troops = readTroopFile(module_.TroopLines, 0);
         module_.GameVersion = troops.gameVersion.value_or(QString());
         module_.LinesPerTroop = troops.linesPerTroop.value_or(7);
+        module_.TroopGeneration = troops.generation;
+        module_.PartyGeneration = readPartyFile(module_.PartyLines).generation;
         if (troops.summaryRow)
             module_.TroopLines.set(2, *troops.summaryRow, kTroopsFile);
         const CatalogRead items = readItemCatalog(linesOf(files_.items, kItemsFile));
@@ -216,6 +220,7 @@ mwgen::ModuleSpec plan(int n)
     plan.version = n % 2 ? "0.95x" : "0.90x";
     plan.linesPerTroop = (n / 2) % 2 ? 6 : 7;
     plan.lfOnly = (n / 4) % 2;
+    plan.newer = n % 3 == 2;
     switch (n % 6) {
     case 1: plan.latin1Names = true; break;
     case 2: plan.wrongSummaryRow = true; break;
@@ -236,6 +241,19 @@ TEST(RoundTrip, NoChangeUpdatesOfEveryRecord)
     for (int n = 0; n < modules; ++n) {
         SCOPED_TRACE(n);
         RoundTrip(plan(n), tally).run();
+    }
+    // MW_ROUNDTRIP_LARGE=<troops>: also the newer module of that many troops, as long as
+    // the file format lets the other files grow.
+    if (const int troops = qEnvironmentVariableIntValue("MW_ROUNDTRIP_LARGE"); troops > 0) {
+        mwgen::ModuleSpec large;
+        large.newer = true;
+        large.troops = troops;
+        large.linesPerTroop = 6;
+        large.items = 4000;
+        large.factions = 200;
+        large.templateLineTarget = 32767;
+        large.partyLineTarget = 32767;
+        RoundTrip(large, tally).run();
     }
     QTextStream(stdout) << QStringLiteral("round trip: %1 modules, %2 lines, %3 updates, %4 refusals, %5 mismatches\n")
                                .arg(tally.modules)

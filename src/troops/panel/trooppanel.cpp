@@ -117,7 +117,7 @@ void TroopPanel::display(const TroopShown& shown)
     }
     if (shown.items) {
         ListItems->clear();
-        ListItems->addItems(inventoryEntries(*shown.items, lists_.itemEntries.stringList()));
+        ListItems->addItems(inventoryEntries(*shown.items, shown.modifiers, lists_.itemEntries.stringList()));
     }
     for (size_t k = 0; k < attributeBoxes_.size(); ++k)
         setIfPresent(attributeBoxes_[k], shown.attributes[k]);
