@@ -103,7 +103,7 @@ public:
             roundTrip(k, module_.TroopLines, showTroop, [&](const TroopShown& s) { return troopInputOf(s, k, itemEntries_); }, rebuildTroop);
         for (int k = 0; k < templates.size(); ++k)
             roundTrip(k, module_.PTLines, showTemplate, [&](const TemplateShown& s) { return templateInputOf(s, k); }, rebuildTemplate);
-        for (int k = 0; k < readPartyFile(module_.PartyLines).entries.size(); ++k)
+        for (int k = 0, parties = int(readPartyFile(module_.PartyLines).entries.size()); k < parties; ++k)
             roundTrip(k, module_.PartyLines, showParty, [&](const PartyShown& s) { return partyInputOf(s, k); }, rebuildParty, true);
 
         expectOnlyRebuiltLinesChanged(loaded);
