@@ -21,6 +21,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <string_view>
 #include <sys/resource.h>
 #include <vector>
 
@@ -80,6 +81,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
+    const bool newer = argc > 2 && std::string_view(argv[2]) == "--newer"; // the later releases' files
 
     QTemporaryDir tmp;
     mwgen::ModuleSpec plan;
@@ -89,6 +91,7 @@ int main(int argc, char** argv)
     plan.factions = 60;
     plan.templateLineTarget = 32767;
     plan.partyLineTarget = 32767;
+    plan.newer = newer;
     const std::string folderPath = tmp.filePath("limits").toStdString();
     if (!mwgen::writeModule(mwgen::generateModule(plan), folderPath)) {
         std::fprintf(stderr, "could not write the module\n");
@@ -103,7 +106,8 @@ int main(int argc, char** argv)
     window.show();
     QApplication::processEvents();
 
-    std::printf("module: %d troops, %d items, %d factions; runs: %d\n", plan.troops, plan.items, plan.factions, runs);
+    std::printf("module: %d troops, %d items, %d factions%s; runs: %d\n", plan.troops, plan.items, plan.factions,
+        newer ? ", newer generation" : "", runs);
     const double baseline = medianMs(runs, [&] { readAndCut(folder); });
     const double load = medianMs(runs, [&] {
         window.loadFolder(folder);
