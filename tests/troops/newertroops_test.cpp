@@ -1,6 +1,7 @@
 // The generations of troops.txt: the head and the first record decide the layout the
 // display and the rebuild use; newer files keep image, scene, reserved value, item modifiers
-// and the skill line's tail; a later generation is read as described but never rebuilt.
+// and the skill line's tail; a later generation is read as described but never rebuilt; a
+// free-form head reads and rebuilds as today.
 #include "modulegen.h"
 #include "troops/troopfile.h"
 #include "troops/troopshow.h"
@@ -96,6 +97,11 @@ TEST(TroopGenerations, RebuildKeepsWhatThePanelDoesNotShow)
         { "described, edited", "troopsfile version 2", kDescribedLine1, kDescribedItems,
             [](TroopInput& in) { in.inventory.removeFirst(); },
             { kDescribedLine1, mwgen::inventoryLine({ 3 }), "  7 8 9 10 4", " 40 41 42 43 44 45 46", "0 0 0 0 0 0" }, "" },
+        { "free-form head, edited as today", "my troops", kDescribedLine1, kDescribedItems,
+            [](TroopInput& in) { in.name1 = "Bowman"; },
+            { "trp_archer Bowman Archers 16 77 88 2 3 0", kDescribedItems, "  7 8 9 10 4", " 40 41 42 43 44 45 46",
+                "0 0 0 0 0 0" },
+            "" },
         { "later", "troopsfile version 3", kDescribedLine1, kDescribedItems, unchanged, {},
             "troops.txt begins with \"troopsfile version 3\", a later generation of the file than this editor "
             "knows, so nothing is written to it; the troop was not updated." },
