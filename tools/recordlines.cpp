@@ -96,7 +96,8 @@ std::string templateLine(const TemplateValues& pt)
 
 std::string partyLine(const PartyValues& party)
 {
-    std::string line = " 1 0 " + (party.lead.empty() ? std::string() : party.lead + ' ') + party.id + ' ' + party.name + ' ';
+    std::string line = " 1 0 " + (party.lead.empty() ? std::string() : party.lead + ' ');
+    line += party.id + ' ' + party.name + ' ';
     for (int v : { party.field5, party.menu, party.templateNumber, party.faction }) {
         appendNumber(line, v);
         line += ' ';

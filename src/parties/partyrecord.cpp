@@ -63,7 +63,8 @@ PartyRebuilt rebuildParty(const ModuleState& module, int k, const PartyInput& in
         return rebuilt;
     }
     if (module.PartyGeneration == FileGeneration::Later) {
-        rebuilt.outcome.refusal = refusalMessage(laterGenerationText(kPartiesFile, lines) + QStringLiteral(". Nothing was updated."));
+        rebuilt.outcome.refusal
+            = refusalMessage(laterGenerationText(kPartiesFile, lines) + QStringLiteral(". Nothing was updated."));
         return rebuilt;
     }
     const PartyLayout& layout = partyLayout(module.PartyGeneration);

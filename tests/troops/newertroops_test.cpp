@@ -12,7 +12,9 @@
 namespace mw::test {
 namespace {
 
-const QStringList kItems { "1 - Knife  (itm_knife)", "2 - Bow  (itm_bow)", "3 - Axe  (itm_axe)", "4 - Mace  (itm_mace)" };
+const QStringList kItems {
+    "1 - Knife  (itm_knife)", "2 - Bow  (itm_bow)", "3 - Axe  (itm_axe)", "4 - Mace  (itm_mace)"
+};
 const std::string kNewerLine1 = "trp_archer Archer Archers 17 16 5 0 2 3 0"; // image 17, Hero, scene 5
 const std::string kDescribedLine1 = "trp_archer Archer Archers 16 77 88 2 3 0";
 const std::string kNewerItems = mwgen::inventoryLine({ 2, 3 }, { 637534208, 0 });
@@ -96,7 +98,8 @@ TEST(TroopGenerations, RebuildKeepsWhatThePanelDoesNotShow)
                 "  7 8 9 10 4", " 40 41 42 43 44 45 46", "268435456 0 0 0 0 0 " }, "" },
         { "described, edited", "troopsfile version 2", kDescribedLine1, kDescribedItems,
             [](TroopInput& in) { in.inventory.removeFirst(); },
-            { kDescribedLine1, mwgen::inventoryLine({ 3 }), "  7 8 9 10 4", " 40 41 42 43 44 45 46", "0 0 0 0 0 0" }, "" },
+            { kDescribedLine1, mwgen::inventoryLine({ 3 }), "  7 8 9 10 4", " 40 41 42 43 44 45 46", "0 0 0 0 0 0" },
+            "" },
         { "free-form head, edited as today", "my troops", kDescribedLine1, kDescribedItems,
             [](TroopInput& in) { in.name1 = "Bowman"; },
             { "trp_archer Bowman Archers 16 77 88 2 3 0", kDescribedItems, "  7 8 9 10 4", " 40 41 42 43 44 45 46",
