@@ -2,6 +2,7 @@
 #pragma once
 
 #include "check/filefindings.h"
+#include "core/filegeneration.h"
 #include "core/linearray.h"
 #include "troops/troopfile.h"
 
@@ -22,6 +23,9 @@ void checkCatalogLines(
 void checkTemplateLines(const LineArray& lines, const ModuleLists& lists, FileFindings& out);
 
 // parties.txt: where each party stands, its menu, template and faction.
-void checkPartyLines(const LineArray& lines, const ModuleLists& lists, FileFindings& out);
+void checkPartyLines(const LineArray& lines, FileGeneration generation, const ModuleLists& lists, FileFindings& out);
+
+// The finding of a head that names a later generation than the editor knows.
+QString laterGenerationFinding(const LineArray& lines);
 
 } // namespace mw

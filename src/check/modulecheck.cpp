@@ -130,7 +130,7 @@ ModuleCheck checkModule(const QString& folder)
         addReaderFailure(templates->error, out[kTemplates]);
     }
     if (parties) {
-        checkPartyLines(*lines[kParties], lists, out[kParties]);
+        checkPartyLines(*lines[kParties], parties->generation, lists, out[kParties]);
         addReaderFailure(parties->error, out[kParties]);
     }
 

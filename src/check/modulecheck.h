@@ -33,6 +33,7 @@ inline const QString kNotANumber = QStringLiteral("not-a-number");
 inline const QString kOutOfRange = QStringLiteral("out-of-range");
 inline const QString kPastList = QStringLiteral("past-list");
 inline const QString kReadError = QStringLiteral("read-error");
+inline const QString kLaterGeneration = QStringLiteral("later-generation");
 } // namespace findingcode
 
 struct ModuleCheck {

@@ -111,13 +111,15 @@ void checkTemplate(const Fields& fields, int n, int k, const ModuleLists& lists,
         checkMembers(fields, n, k, lists, out);
 }
 
-void checkParty(const Fields& fields, int n, int k, const ModuleLists& lists, FileFindings& out)
+void checkParty(
+    const Fields& fields, int n, int k, const PartyLayout& layout, const ModuleLists& lists, FileFindings& out)
 {
     const auto party = [k](const char* item) { return ValueName { "party", k, QLatin1String(item) }; };
-    out.hasFields(fields, 9, n, party("the line"), "up to the faction in field 8");
-    out.whole(fields, n, 6, party("menu"), 0);
-    out.reference(fields, n, 7, party("template"), lists.templates);
-    out.reference(fields, n, 8, party("faction"), lists.factions);
+    const QByteArray upTo = QStringLiteral("up to the faction in field %1").arg(layout.faction).toLatin1();
+    out.hasFields(fields, static_cast<size_t>(layout.faction) + 1, n, party("the line"), upTo.constData());
+    out.whole(fields, n, layout.menu, party("menu"), 0);
+    out.reference(fields, n, layout.partyTemplate, party("template"), lists.templates);
+    out.reference(fields, n, layout.faction, party("faction"), lists.factions);
 }
 
 } // namespace
@@ -152,16 +154,19 @@ void checkTemplateLines(const LineArray& lines, const ModuleLists& lists, FileFi
     }
 }
 
-void checkPartyLines(const LineArray& lines, const ModuleLists& lists, FileFindings& out)
+void checkPartyLines(const LineArray& lines, FileGeneration generation, const ModuleLists& lists, FileFindings& out)
 {
+    if (generation == FileGeneration::Later)
+        out.add(1, -1, findingcode::kLaterGeneration, laterGenerationFinding(lines));
+    const PartyLayout& layout = partyLayout(generation);
     PlaceCheck places(QStringLiteral("party"));
     int k = 0;
     for (int n = 1; n <= lines.count(); ++n) {
         const std::string& line = lines.lines()[static_cast<size_t>(n - 1)];
-        if (!isPartyLine(line))
+        if (!layout.isPartyLine(line))
             continue;
         places.record(k, n, partyLineNumber(k), out);
-        checkParty(cutFields(line), n, k, lists, out);
+        checkParty(cutFields(line), n, k, layout, lists, out);
         ++k;
     }
 }

@@ -5,6 +5,7 @@
 #include "codec/hexcodec.h"
 #include "core/fields.h"
 #include "troops/troopformat.h"
+#include "troops/trooplayout.h"
 
 #include <algorithm>
 
@@ -109,22 +110,29 @@ QLatin1String caption(std::string_view text)
     return QLatin1String(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void checkFirstLine(const Fields& fields, int n, int k, const ModuleLists& lists, FileFindings& out)
+void checkFirstLine(
+    const Fields& fields, int n, int k, const TroopLayout& layout, const ModuleLists& lists, FileFindings& out)
 {
-    out.hasFields(
-        fields, 9, n, troopValue(k, QLatin1String("the record's first line")), "identifier to upgrade path B");
-    out.whole(fields, n, 3, troopValue(k, QLatin1String("flag word")), 0, 2147483647);
-    out.reference(fields, n, 6, troopValue(k, QLatin1String("faction")), lists.factions);
-    out.reference(fields, n, 7, troopValue(k, QLatin1String("upgrade path A")), lists.troops);
-    out.reference(fields, n, 8, troopValue(k, QLatin1String("upgrade path B")), lists.troops);
+    out.hasFields(fields, static_cast<size_t>(layout.line1Fields), n,
+        troopValue(k, QLatin1String("the record's first line")), "identifier to upgrade path B");
+    out.whole(fields, n, layout.flags, troopValue(k, QLatin1String("flag word")), 0, 2147483647);
+    out.reference(fields, n, layout.faction, troopValue(k, QLatin1String("faction")), lists.factions);
+    out.reference(fields, n, layout.upgradeA, troopValue(k, QLatin1String("upgrade path A")), lists.troops);
+    out.reference(fields, n, layout.upgradeB, troopValue(k, QLatin1String("upgrade path B")), lists.troops);
 }
 
-void checkInventory(const Fields& fields, int n, int k, const ModuleLists& lists, FileFindings& out)
+void checkInventory(
+    const Fields& fields, int n, int k, const TroopLayout& layout, const ModuleLists& lists, FileFindings& out)
 {
     const ValueName what = troopValue(k, QLatin1String("item"));
+    bool modifierNext = false; // with item modifiers, every second number is a slot's modifier
     for (size_t i = 0; i < fields.size(); ++i) {
-        // Empty fields, empty slots (-1) and the second number of a slot (0) name no item.
-        if (fields[i].empty() || fields[i] == "0" || fields[i] == "-1")
+        if (fields[i].empty())
+            continue;
+        const bool modifier = modifierNext;
+        modifierNext = layout.itemModifiers && !modifier;
+        // Empty slots (-1) and the second number of a slot (0, or a modifier) name no item.
+        if (modifier || fields[i] == "0" || fields[i] == "-1")
             continue;
         const auto item = out.whole(fields, n, static_cast<int>(i), what);
         if (item && *item > 0 && lists.items)
@@ -188,6 +196,9 @@ void checkTroopLines(const LineArray& lines, const TroopFileRead& read, const Mo
             starts.push_back(static_cast<int>(i) + 1);
     }
     checkHeadLines(lines, read, static_cast<int>(starts.size()), out);
+    if (read.generation == FileGeneration::Later)
+        out.add(1, -1, kLaterGeneration, laterGenerationFinding(lines));
+    const TroopLayout& layout = troopLayout(read.generation);
     const int editorLength = read.linesPerTroop.value_or(6);
     const int linesPerTroop = commonRecordLength(starts, editorLength);
     if (linesPerTroop != editorLength && read.linesPerTroop)
@@ -204,9 +215,9 @@ void checkTroopLines(const LineArray& lines, const TroopFileRead& read, const Mo
         // Lines of the next record or past the file's end are not this record's.
         const int end = std::min(first + linesPerTroop - 1, k + 1 < starts.size() ? starts[k + 1] - 1 : lines.count());
         auto fieldsOf = [&](int recordLine) { return cutFields(all[static_cast<size_t>(first + recordLine - 2)]); };
-        checkFirstLine(fieldsOf(1), first, t, lists, out);
+        checkFirstLine(fieldsOf(1), first, t, layout, lists, out);
         if (first + 1 <= end)
-            checkInventory(fieldsOf(2), first + 1, t, lists, out);
+            checkInventory(fieldsOf(2), first + 1, t, layout, lists, out);
         if (first + 2 <= end)
             checkNumbers(fieldsOf(3), first + 2, t, kAttributeBoxes, 2, "the attribute line", "STR to Level", out);
         if (first + 3 <= end)
@@ -217,6 +228,13 @@ void checkTroopLines(const LineArray& lines, const TroopFileRead& read, const Mo
         if (faces && first + 5 <= end)
             checkFaces(fieldsOf(6), first + 5, t, out);
     }
+}
+
+QString laterGenerationFinding(const LineArray& lines)
+{
+    return QStringLiteral("the head %1 names a later generation of the file than the editor knows: it reads the "
+                          "file in the older layout and refuses to write it")
+        .arg(quoted(lines.lines().front()));
 }
 
 } // namespace mw

@@ -40,6 +40,17 @@ Module soundModule()
         { "parties.txt", linesOf(files.parties) } };
 }
 
+// The same module in the newer file generation: ten-field troop line 1 (faction in field 7),
+// item modifiers, parties with the faction in field 9.
+Module newerModule()
+{
+    const auto files = mwgen::generateModule(
+        { .troops = 3, .items = 5, .factions = 2, .templates = 2, .parties = 2, .newer = true });
+    return { { "troops.txt", linesOf(files.troops) }, { "item_kinds1.txt", linesOf(files.items) },
+        { "factions.txt", linesOf(files.factions) }, { "party_templates.txt", linesOf(files.templates) },
+        { "parties.txt", linesOf(files.parties) } };
+}
+
 std::string& lineOf(Module& m, const std::string& file, int n)
 {
     return m.at(file).at(static_cast<size_t>(n - 1));
@@ -186,6 +197,28 @@ const std::vector<Case>& cases()
             { "M/party_templates.txt:5: template 1 is at line 5, not at line 4 where the editor looks for it "
               "[misplaced]",
                 "M/parties.txt:6: party 1 is at line 6, not at line 5 where the editor looks for it [misplaced]" },
+            1 },
+        { "NewerGeneration",
+            [](Module& m) {
+                m = newerModule();
+                setField(m, "troops.txt", 10, 7, "3");
+                setField(m, "troops.txt", 11, 3, "637534208"); // a modifier, never an item
+                setField(m, "parties.txt", 3, 9, "3");
+            },
+            { "M/troops.txt:10: troop 1: faction (field 7) 3 is past the end of the faction list (factions 0 to 2) "
+              "[past-list]",
+                "M/parties.txt:3: party 0: faction (field 9) 3 is past the end of the faction list (factions 0 to 2) "
+                "[past-list]" },
+            1 },
+        { "LaterGeneration",
+            [](Module& m) {
+                lineOf(m, "troops.txt", 1) = "troopsfile version 3";
+                lineOf(m, "parties.txt", 1) = "partiesfile version 2";
+            },
+            { "M/troops.txt:1: the head \"troopsfile version 3\" names a later generation of the file than the editor "
+              "knows: it reads the file in the older layout and refuses to write it [later-generation]",
+                "M/parties.txt:1: the head \"partiesfile version 2\" names a later generation of the file than the "
+                "editor knows: it reads the file in the older layout and refuses to write it [later-generation]" },
             1 },
         { "ShortLines",
             [](Module& m) {
