@@ -32,6 +32,7 @@ using Clock = std::chrono::steady_clock;
 class SilentMessages : public mw::MessageService {
 public:
     void show(const QString&, mw::MessageIcon) override { ++count; }
+    bool ask(const QString&, mw::MessageIcon) override { return ++count, false; }
     int count = 0;
 };
 

@@ -5,7 +5,9 @@
 
 namespace mw {
 
-void DialogMessageService::show(const QString& text, MessageIcon icon)
+namespace {
+
+QMessageBox::Icon boxIconOf(MessageIcon icon)
 {
     QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
     switch (icon) {
@@ -21,12 +23,31 @@ void DialogMessageService::show(const QString& text, MessageIcon icon)
         boxIcon = QMessageBox::Information;
         break;
     }
-    // Texts separate their lines with CR LF; the box wants plain line feeds.
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(boxIcon, kMessageTitle, shown, QMessageBox::Ok, parent_);
+    return boxIcon;
+}
+
+// Texts separate their lines with CR LF; the box wants plain line feeds.
+QString boxText(const QString& text)
+{
+    return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+void DialogMessageService::show(const QString& text, MessageIcon icon)
+{
+    QMessageBox box(boxIconOf(icon), kMessageTitle, boxText(text), QMessageBox::Ok, parent_);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+bool DialogMessageService::ask(const QString& text, MessageIcon icon)
+{
+    QMessageBox box(boxIconOf(icon), kMessageTitle, boxText(text), QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 } // namespace mw

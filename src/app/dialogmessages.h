@@ -1,4 +1,5 @@
-// The message service the user sees: a modal box with the application title and OK.
+// The message service the user sees: a modal box with the application title and OK, or
+// Yes and No for a question.
 #pragma once
 
 #include "core/messages.h"
@@ -11,6 +12,7 @@ class DialogMessageService : public MessageService {
 public:
     void setParent(QWidget* parent) { parent_ = parent; }
     void show(const QString& text, MessageIcon icon) override;
+    bool ask(const QString& text, MessageIcon icon) override;
 
 private:
     QWidget* parent_ = nullptr;

@@ -62,14 +62,18 @@ void frmMusterwright::loadFolder(const QString& folder)
 namespace {
 
 // One reader over the folder's file `name`: 1 when the file is missing or reading it failed
-// (the failure is reported), 0 when `read` got through the whole file.
+// (the failure is reported), 0 when `read` got through the whole file. `stamp`, when given,
+// receives the stamp of the bytes read, before any change in memory.
 template <typename Read>
-int readModuleFile(MessageService& messages, const QString& folder, const QString& name, Read&& read)
+int readModuleFile(MessageService& messages, const QString& folder, const QString& name, Read&& read,
+    FileStamp* stamp = nullptr)
 {
+    if (stamp)
+        *stamp = {};
     const QString path = folder + name;
     if (!fileExists(path))
         return 1;
-    return runReported(messages, [&] { read(readLines(path)); }) ? 0 : 1;
+    return runReported(messages, [&] { read(readLines(path, stamp)); }) ? 0 : 1;
 }
 
 // Shows what a reader collected, then stops on its failure.
@@ -104,7 +108,7 @@ int frmMusterwright::Read_Troops()
         if (read.summaryRow)
             state_.TroopLines.set(2, *read.summaryRow, kTroopsFile);
         finishRead(messages_, read);
-    });
+    }, &loadedStamps_[kTroopsFile]);
 }
 
 int frmMusterwright::Read_Items()
@@ -135,7 +139,7 @@ int frmMusterwright::Read_Party_Templates()
         const TemplateFileRead read = readTemplateFile(state_.PTLines);
         lists_.templateEntries.setStringList(read.entries);
         finishRead(messages_, read);
-    });
+    }, &loadedStamps_[kTemplatesFile]);
 }
 
 int frmMusterwright::Read_Parties()
@@ -147,7 +151,7 @@ int frmMusterwright::Read_Parties()
         state_.PartyGeneration = read.generation;
         lists_.partyEntries.setStringList(read.entries);
         finishRead(messages_, read);
-    });
+    }, &loadedStamps_[kPartiesFile]);
 }
 
 void frmMusterwright::Read_Musterwright_INI()

@@ -2,11 +2,13 @@
 // load a module folder, apply a panel (Update) and write the files back (Save).
 #pragma once
 
+#include "core/filestamp.h"
 #include "core/messages.h"
 #include "core/modulestate.h"
 #include "widgets/sharedlists.h"
 
 #include <QWidget>
+#include <map>
 #include <vector>
 
 class QComboBox;
@@ -98,6 +100,8 @@ private:
     PartiesPanel* frmParties;
     TemplatePanel* frmParty_Templates;
     std::vector<Editor> editors_; // in the order of the file selector's entries
+    // The three editable files as loaded (or last saved), by file name.
+    std::map<QString, FileStamp> loadedStamps_;
 };
 
 } // namespace mw

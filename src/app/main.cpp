@@ -23,6 +23,12 @@ public:
     {
         std::fprintf(stderr, "%s\n", qPrintable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
     }
+    // Nobody can answer: the default button, No.
+    bool ask(const QString& text, mw::MessageIcon icon) override
+    {
+        show(text + QStringLiteral(" [No]"), icon);
+        return false;
+    }
 };
 
 } // namespace

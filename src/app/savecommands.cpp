@@ -1,6 +1,8 @@
 // Update applies the panel of the chosen file to its lines in memory; Save writes the
-// three editable files back, each replaced atomically, and reports their line counts.
+// three editable files back, each replaced atomically, and reports their line counts. A file
+// that another program changed after the load is only overwritten when the user says so.
 #include "app/frmmusterwright.h"
+#include "app/savecheck.h"
 #include "app/shelltexts.h"
 #include "core/textfiles.h"
 #include "core/modulefiles.h"
@@ -35,7 +37,13 @@ QString frmMusterwright::Save_Lines(const LineArray& lines, const QString& fileN
 {
     QString result;
     runReported(messages_, [&] {
-        writeLines(txtFolder->text() + fileName, lines);
+        const QString path = txtFolder->text() + fileName;
+        FileStamp& loaded = loadedStamps_[fileName];
+        if (!mayOverwrite(messages_, path, fileName, loaded))
+            return; // the user keeps the other program's file: an empty line, as for a failed writer
+        const std::string bytes = lines.serialised();
+        writeFileAtomically(path, bytes);
+        loaded = stampOf(bytes);
         result = writerResult(fileName, lines.count());
     });
     return result;

@@ -35,6 +35,8 @@ public:
     virtual ~MessageService() = default;
     // Shows `text` (lines separated by CR LF) with an OK button and waits for it.
     virtual void show(const QString& text, MessageIcon icon) = 0;
+    // Asks `text` with Yes and No, No the default; true for Yes.
+    virtual bool ask(const QString& text, MessageIcon icon) = 0;
 
     void showError(const ModError& error) { show(errorReportText(error), MessageIcon::None); }
     void show(const Message& message) { show(message.text, message.icon); }

@@ -61,7 +61,7 @@ std::vector<std::string> splitLines(std::string_view bytes, const QString& fileN
     return lines;
 }
 
-LineArray readLines(const QString& path)
+LineArray readLines(const QString& path, FileStamp* stamp)
 {
     const QString name = fileNameOf(path);
     QFile file(path);
@@ -74,6 +74,8 @@ LineArray readLines(const QString& path)
     if (file.error() != QFileDevice::NoError)
         throw ModError(kErrPathAccess, QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
     const std::string_view view(bytes.constData(), static_cast<size_t>(bytes.size()));
+    if (stamp)
+        *stamp = stampOf(view);
     return LineArray(splitLines(view, name), codecFor(view));
 }
 

@@ -3,6 +3,7 @@
 // end counts); writing ends every line with CR LF and replaces the file atomically.
 #pragma once
 
+#include "core/filestamp.h"
 #include "core/linearray.h"
 
 #include <QString>
@@ -18,8 +19,9 @@ bool fileExists(const QString& path);
 // Splits file bytes into lines. Throws an overflow error naming `fileName` past kMaxLines.
 std::vector<std::string> splitLines(std::string_view bytes, const QString& fileName);
 
-// Reads a whole file. Failures are errors naming the file and the reason.
-LineArray readLines(const QString& path);
+// Reads a whole file. Failures are errors naming the file and the reason. `stamp`, when
+// given, receives the stamp of the bytes read.
+LineArray readLines(const QString& path, FileStamp* stamp = nullptr);
 
 // Writes `bytes` to a temporary file beside `path` and renames it over `path`; on any
 // failure the old file is left as it was and an error names the file and the reason.

@@ -221,22 +221,24 @@ TEST_F(WindowFlow, FailingWritersLeaveEmptyLines)
     // party_templates.txt cannot be replaced: a folder now stands in its place.
     ASSERT_TRUE(QFile::remove(folder + "party_templates.txt") && QDir().mkdir(folder + "party_templates.txt"));
     QFile::remove(folder + "parties.txt");
+    recorder.answers = { true, true }; // both count as changed since the load: overwrite them
     user.click("cmdSave");
-    ASSERT_EQ(recorder.shown.size(), 2u);
-    EXPECT_TRUE(recorder.shown[0].text.startsWith("Error #") && recorder.shown[0].text.contains("party_templates.txt"))
-        << recorder.shown[0].text.toStdString();
-    EXPECT_EQ(recorder.shown[1].text, summary(folder, "troops.txt (86 lines)\r\n\r\nparties.txt (14 lines)"));
+    ASSERT_EQ(recorder.shown.size(), 4u);
+    EXPECT_TRUE(recorder.shown[1].text.startsWith("Error #") && recorder.shown[1].text.contains("party_templates.txt"))
+        << recorder.shown[1].text.toStdString();
+    EXPECT_EQ(recorder.shown[3].text, summary(folder, "troops.txt (86 lines)\r\n\r\nparties.txt (14 lines)"));
     EXPECT_NE(fileBytes(folder + "parties.txt"), "<missing>");
     EXPECT_TRUE(QFileInfo(folder + "party_templates.txt").isDir());
 
     // A vanished folder fails every writer.
     ASSERT_TRUE(QDir(folder).removeRecursively());
     recorder.clear();
+    recorder.answers = { true, true, true };
     user.click("cmdSave");
-    ASSERT_EQ(recorder.shown.size(), 4u);
-    for (int i = 0; i < 3; ++i)
+    ASSERT_EQ(recorder.shown.size(), 7u);
+    for (int i = 1; i < 6; i += 2)
         EXPECT_TRUE(recorder.shown[i].text.startsWith("Error #")) << recorder.shown[i].text.toStdString();
-    EXPECT_EQ(recorder.shown[3].text, summary(folder, "\r\n\r\n"));
+    EXPECT_EQ(recorder.shown[6].text, summary(folder, "\r\n\r\n"));
     EXPECT_FALSE(QDir(folder).exists());
 }
 

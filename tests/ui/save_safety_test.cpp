@@ -1,0 +1,91 @@
+// Save against the world outside: a file another program changed after the load is only
+// overwritten when the user says so. Everything through the window's real buttons.
+#include "support/window_fixture.h"
+
+using namespace mw;
+using namespace mw::test;
+
+namespace {
+
+using SaveSafety = WindowTest;
+
+void overwrite(const QString& path, const std::string& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+QString summary(const QString& folder, const QString& troops, const QString& templates, const QString& parties)
+{
+    return "The following files in " + folder + " were updated:\r\n\r\n" + troops + "\r\n" + templates + "\r\n"
+        + parties;
+}
+
+const QString kTroops = "troops.txt (86 lines)";
+const QString kTemplates = "party_templates.txt (8 lines)";
+const QString kParties = "parties.txt (14 lines)";
+
+} // namespace
+
+TEST_F(SaveSafety, AFileChangedOutsideIsOverwrittenOnlyAfterYes)
+{
+    enum class Change { None, Append, SameSize };
+    struct Row {
+        const char* name;
+        mwgen::ModuleSpec plan;
+        int file; // 0 troops.txt, 1 party_templates.txt, 2 parties.txt
+        Change change;
+        std::deque<bool> answers;
+        bool overwritten; // the loaded lines replace what is on disk
+    };
+    const std::vector<Row> rows = {
+        { "unchanged files need no question", {}, 2, Change::None, {}, true },
+        { "a summary row corrected in memory is not a change", { .wrongSummaryRow = true }, 0, Change::None, {},
+            true },
+        { "No keeps the other program's file", {}, 2, Change::Append, { false }, false },
+        { "Yes overwrites it", {}, 1, Change::Append, { true }, true },
+        { "a change that keeps the size is seen", { .lfOnly = true }, 0, Change::SameSize, { false }, false },
+    };
+    const QString names[] = { "troops.txt", "party_templates.txt", "parties.txt" };
+    int n = 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString folder = makeModule(QString::number(n++), row.plan);
+        const QString path = folder + names[row.file];
+        browseTo(folder);
+        recorder.clear();
+        const std::string before = fileBytes(path);
+        std::string outside = before;
+        if (row.change == Change::Append)
+            outside += "appended by another program\r\n";
+        else if (row.change == Change::SameSize)
+            outside[outside.size() / 2] ^= 1;
+        if (row.change != Change::None)
+            overwrite(path, outside);
+
+        recorder.answers = row.answers;
+        user.click("cmdSave");
+        QStringList expected;
+        QString lines[] = { kTroops, kTemplates, kParties };
+        if (row.change != Change::None)
+            expected << names[row.file]
+                    + " was changed by another program after it was loaded. Overwrite it with your updates?";
+        if (!row.overwritten)
+            lines[row.file].clear();
+        expected << summary(folder, lines[0], lines[1], lines[2]);
+        EXPECT_EQ(recorder.texts().join('|').toStdString(), expected.join('|').toStdString());
+        EXPECT_EQ(recorder.shown[0].icon, row.change == Change::None ? MessageIcon::None : MessageIcon::Warning);
+        // Kept: the other program's bytes; overwritten: the loaded lines (CR LF files come back as
+        // they were before the other program wrote).
+        if (row.change != Change::None) {
+            EXPECT_EQ(fileBytes(path), row.overwritten ? before : outside);
+        }
+
+        // What was written (or kept after No) is the new reference: a second Save asks again
+        // only about a file the user kept.
+        recorder.clear();
+        user.click("cmdSave");
+        EXPECT_EQ(recorder.shown.size(), row.overwritten ? 1u : 2u) << said();
+    }
+}
