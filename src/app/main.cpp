@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -35,6 +36,10 @@ public:
 
 int main(int argc, char** argv)
 {
+    // A write past the file-size limit then fails with EFBIG and is reported like any failed
+    // write, instead of the signal ending the program with every unsaved update.
+    std::signal(SIGXFSZ, SIG_IGN);
+
     // Help, version, checks and a bad command line need no display: they end here.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)

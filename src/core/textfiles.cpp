@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 
 namespace mw {
 namespace {
@@ -88,11 +90,15 @@ void writeFileAtomically(const QString& path, std::string_view bytes)
                        QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
     // QSaveFile may report a short write on a full disk as success at commit time, so
     // every byte written and the flush are checked here before the rename.
+    // Qt words these failures "Unknown error", so the system's own reason is kept.
     const qint64 size = static_cast<qint64>(bytes.size());
+    errno = 0;
     const qint64 written = file.write(bytes.data(), size);
     const bool flushed = written == size && file.flush();
     if (!flushed) {
-        const QString reason = file.error() == QFileDevice::NoError || file.errorString().isEmpty()
+        const int systemError = errno;
+        const QString reason = systemError != 0 ? QString::fromLocal8Bit(std::strerror(systemError))
+                               : file.error() == QFileDevice::NoError || file.errorString().isEmpty()
                                    ? QStringLiteral("the disk may be full or the file too large")
                                    : file.errorString();
         file.cancelWriting();

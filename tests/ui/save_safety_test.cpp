@@ -1,6 +1,9 @@
 // Save against the world outside: a file another program changed after the load is only
-// overwritten when the user says so. Everything through the window's real buttons.
+// overwritten when the user says so, and a write the system refuses (the file-size limit)
+// is reported and loses nothing. Everything through the window's real buttons.
 #include "support/window_fixture.h"
+
+#include <sys/resource.h>
 
 using namespace mw;
 using namespace mw::test;
@@ -88,4 +91,32 @@ TEST_F(SaveSafety, AFileChangedOutsideIsOverwrittenOnlyAfterYes)
         user.click("cmdSave");
         EXPECT_EQ(recorder.shown.size(), row.overwritten ? 1u : 2u) << said();
     }
+}
+
+// Under a file-size limit below troops.txt's size the write fails with EFBIG (the signal is
+// ignored): one report naming the file and the reason, the old file intact, the other files
+// written, and the lines still in memory, so a Save once the limit is lifted writes them.
+TEST_F(SaveSafety, AWriteOverTheSizeLimitIsReportedAndLosesNothing)
+{
+    const QString folder = makeModule("limited");
+    browseTo(folder);
+    recorder.clear();
+    const auto before = written(folder);
+    rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit limited = old;
+    limited.rlim_cur = 2000; // troops.txt takes about 7,000 bytes, the other two under 2,000
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    user.click("cmdSave");
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &old), 0);
+
+    const QString report = "Error #75: Cannot write " + folder
+        + "troops.txt: only part of it could be written (File too large); the file was left as it was";
+    EXPECT_EQ(said(), (report + "|" + summary(folder, "", kTemplates, kParties)).toStdString());
+    EXPECT_EQ(written(folder), before);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 5); // no temporary file left behind
+
+    recorder.clear();
+    user.click("cmdSave");
+    EXPECT_EQ(said(), summary(folder, kTroops, kTemplates, kParties).toStdString());
 }
