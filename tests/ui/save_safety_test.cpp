@@ -1,8 +1,12 @@
 // Save against the world outside: a file another program changed after the load is only
 // overwritten when the user says so, and a write the system refuses (the file-size limit)
 // is reported and loses nothing. Everything through the window's real buttons.
+#include "app/dialogmessages.h"
 #include "support/window_fixture.h"
 
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <sys/resource.h>
 
 using namespace mw;
@@ -119,4 +123,29 @@ TEST_F(SaveSafety, AWriteOverTheSizeLimitIsReportedAndLosesNothing)
     recorder.clear();
     user.click("cmdSave");
     EXPECT_EQ(said(), summary(folder, kTroops, kTemplates, kParties).toStdString());
+}
+
+// The question box a user sees: the title, the text, the warning icon, Yes and No with No
+// the default, so Enter keeps the other program's file.
+TEST(QuestionBox, NoIsTheDefaultAndYesOverwrites)
+{
+    for (const bool pressYes : { false, true }) {
+        DialogMessageService dialogs;
+        std::string seen;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            seen = (box->windowTitle() + "|" + box->text() + "|" + QString::number(box->icon()) + "|"
+                + QString::number(box->standardButtons()) + "|" + box->defaultButton()->text())
+                       .toStdString();
+            if (pressYes)
+                QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+            else
+                QTest::keyClick(box, Qt::Key_Return);
+        });
+        EXPECT_EQ(dialogs.ask("parties.txt was changed", MessageIcon::Warning), pressYes);
+        EXPECT_EQ(seen,
+            "Varnholt - Unoffical Musterwright|parties.txt was changed|" + std::to_string(QMessageBox::Warning) + "|"
+                + std::to_string(QMessageBox::Yes | QMessageBox::No) + "|&No");
+    }
 }
