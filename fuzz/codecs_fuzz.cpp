@@ -13,8 +13,7 @@ namespace {
 
 const QString kWhere = QStringLiteral("fuzzed value");
 
-template <typename T, typename Convert>
-std::optional<T> attempt(Convert&& convert)
+template <typename T, typename Convert> std::optional<T> attempt(Convert&& convert)
 {
     try {
         return convert();
@@ -35,7 +34,8 @@ void decimalRoundTrips(std::string_view text)
     const std::string hexAll = decimalToHexAll(*wide);
     fuzz::check(*hexAllText == hexAll, "decimalToHexAll differs between text and value");
     const std::string padded = std::string(hexAll.size() < 8 ? 8 - hexAll.size() : 0, '0') + hexAll;
-    fuzz::check(decimalToHex8(text, kWhere) == padded.substr(padded.size() - 8), "decimalToHex8 is not the low 8 digits");
+    fuzz::check(
+        decimalToHex8(text, kWhere) == padded.substr(padded.size() - 8), "decimalToHex8 is not the low 8 digits");
     if (hexAll.size() <= 23) {
         const auto back = hexToDecimal(hexAll);
         fuzz::check(back && *back == *wide, "decimal -> hex -> decimal is not the identity");

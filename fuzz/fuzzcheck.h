@@ -43,8 +43,7 @@ inline LineArray linesOf(std::string_view bytes, const QString& fileName)
 
 // A reader result must keep its failure as a ModError value; one thrown past it is caught
 // here as a fault too: readers report, they do not throw.
-template <typename Read>
-void mustNotThrow(Read&& read, const char* what)
+template <typename Read> void mustNotThrow(Read&& read, const char* what)
 {
     try {
         read();

@@ -5,8 +5,9 @@ namespace mw {
 
 QString outsideChangeQuestion(const QString& fileName)
 {
-    return fileName + QStringLiteral(" was changed by another program after it was loaded. "
-                                     "Overwrite it with your updates?");
+    return fileName
+        + QStringLiteral(" was changed by another program after it was loaded. "
+                         "Overwrite it with your updates?");
 }
 
 bool mayOverwrite(MessageService& messages, const QString& path, const QString& fileName, const FileStamp& loaded)

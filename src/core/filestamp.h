@@ -1,17 +1,18 @@
-// What a file held when it was loaded: its size and a digest of its bytes, so that Save can
+// What a file held when it was loaded: its size and a hash of its bytes, so that Save can
 // tell whether another program has changed it since.
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+#include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace mw {
 
 struct FileStamp {
     qint64 size = -1; // -1: nothing known, which no file on disk matches
-    QByteArray digest;
+    std::array<size_t, 2> hash {};
     bool operator==(const FileStamp&) const = default;
 };
 

@@ -48,8 +48,7 @@ TEST_F(SaveSafety, AFileChangedOutsideIsOverwrittenOnlyAfterYes)
     };
     const std::vector<Row> rows = {
         { "unchanged files need no question", {}, 2, Change::None, {}, true },
-        { "a summary row corrected in memory is not a change", { .wrongSummaryRow = true }, 0, Change::None, {},
-            true },
+        { "a summary row corrected in memory is not a change", { .wrongSummaryRow = true }, 0, Change::None, {}, true },
         { "No keeps the other program's file", {}, 2, Change::Append, { false }, false },
         { "Yes overwrites it", {}, 1, Change::Append, { true }, true },
         { "a change that keeps the size is seen", { .lfOnly = true }, 0, Change::SameSize, { false }, false },
