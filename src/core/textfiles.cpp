@@ -2,6 +2,7 @@
 #include "core/textfiles.h"
 
 #include "core/errors.h"
+#include "core/linescan.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -40,24 +41,16 @@ bool fileExists(const QString& path)
     return info.exists() && info.isFile();
 }
 
+std::vector<LineSpan> lineSpans(std::string_view bytes, const QString& fileName)
+{
+    return scanLines(bytes, fileName).spans;
+}
+
 std::vector<std::string> splitLines(std::string_view bytes, const QString& fileName)
 {
     std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        if (lines.size() == static_cast<size_t>(kMaxLines))
-            throw ModError(kErrOverflow,
-                           QStringLiteral("Overflow: %1 has more than %2 lines").arg(fileName).arg(kMaxLines));
-        size_t lf = bytes.find('\n', start);
-        const bool hasEnd = lf != std::string_view::npos;
-        if (!hasEnd)
-            lf = bytes.size();
-        size_t end = lf;
-        if (hasEnd && end > start && bytes[end - 1] == '\r')
-            --end;
-        lines.emplace_back(bytes.substr(start, end - start));
-        start = lf + 1;
-    }
+    for (const LineSpan& span : lineSpans(bytes, fileName))
+        lines.emplace_back(bytes.substr(span.start, span.length));
     return lines;
 }
 
@@ -73,8 +66,13 @@ LineArray readLines(const QString& path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw ModError(kErrPathAccess, QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+    // Lines are placed by 32-bit offsets, and one offset value marks a replaced line.
+    if (static_cast<quint64>(bytes.size()) >= 0xFFFFFFFFull)
+        throw ModError(kErrOverflow, QStringLiteral("Overflow: %1 is larger than 4 GiB").arg(name));
     const std::string_view view(bytes.constData(), static_cast<size_t>(bytes.size()));
-    return LineArray(splitLines(view, name), codecFor(view));
+    LineScan scan = scanLines(view, name);
+    const TextCodec codec = scan.ascii ? TextCodec::Utf8 : codecFor(view);
+    return LineArray(bytes, std::move(scan.spans), codec);
 }
 
 void writeFileAtomically(const QString& path, std::string_view bytes)

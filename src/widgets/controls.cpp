@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QStringListModel>
 #include <QVBoxLayout>
 #include <tuple>
 
@@ -49,7 +48,7 @@ QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent)
     return label;
 }
 
-QListView* recordList(QStringListModel& model, const QString& name, const QString& label, QWidget* parent)
+QListView* recordList(QAbstractItemModel& model, const QString& name, const QString& label, QWidget* parent)
 {
     auto* list = namedControl(new QListView(parent), name, label);
     list->setModel(&model);
@@ -60,7 +59,7 @@ QListView* recordList(QStringListModel& model, const QString& name, const QStrin
     return list;
 }
 
-QComboBox* sharedCombo(QStringListModel& model, const QString& name, const QString& label, QWidget* parent)
+QComboBox* sharedCombo(QAbstractItemModel& model, const QString& name, const QString& label, QWidget* parent)
 {
     auto* combo = namedControl(new QComboBox(parent), name, label);
     combo->setEditable(false);
