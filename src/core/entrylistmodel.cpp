@@ -12,6 +12,7 @@ void EntryListModel::setStringList(const QStringList& texts)
     plain_ = texts;
     rows_ = {};
     isPlain_ = true;
+    longestAsked_ = -1;
     endResetModel();
 }
 
@@ -21,6 +22,7 @@ void EntryListModel::setEntries(const EntryRows& rows)
     plain_.clear();
     rows_ = rows;
     isPlain_ = false;
+    longestAsked_ = -1;
     endResetModel();
 }
 
@@ -36,6 +38,8 @@ QStringList EntryListModel::stringList() const
 
 QList<int> EntryListModel::longestRows(int n) const
 {
+    if (longestAsked_ == n)
+        return longest_;
     const int count = rowCount();
     std::vector<std::pair<int, int>> lengths; // (length, row)
     lengths.reserve(static_cast<size_t>(count));
@@ -47,6 +51,8 @@ QList<int> EntryListModel::longestRows(int n) const
     QList<int> rows;
     for (auto it = lengths.begin(); it != shown; ++it)
         rows.push_back(it->second);
+    longest_ = rows;
+    longestAsked_ = n;
     return rows;
 }
 
@@ -75,6 +81,7 @@ bool EntryListModel::setData(const QModelIndex& index, const QVariant& value, in
         plain_.replace(index.row(), newText);
     else
         rows_.fixed.insert(index.row(), newText);
+    longestAsked_ = -1;
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
 }

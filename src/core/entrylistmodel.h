@@ -37,6 +37,9 @@ private:
     EntryRows rows_; // texts made on demand, with the renamed ones in its `fixed`
     QStringList plain_; // used instead when filled with plain texts
     bool isPlain_ = true;
+    // longestRows, worked out once per fill for every combo that shares the model
+    mutable QList<int> longest_;
+    mutable int longestAsked_ = -1;
 };
 
 } // namespace mw

@@ -1,6 +1,8 @@
 // Construction of the common controls.
 #include "widgets/controls.h"
 
+#include "widgets/longchoicelist.h"
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QItemSelectionModel>
@@ -69,6 +71,7 @@ QComboBox* sharedCombo(QAbstractItemModel& model, const QString& name, const QSt
     combo->setMinimumContentsLength(20);
     if (auto* view = qobject_cast<QListView*>(combo->view()))
         view->setUniformItemSizes(true);
+    makeLongChoiceList(combo);
     return combo;
 }
 
