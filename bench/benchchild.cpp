@@ -1,13 +1,13 @@
 // Start-up and memory measured in processes of their own.
 #include "benchchild.h"
 
+#include "app/firstpaint.h"
 #include "app/frmmusterwright.h"
 #include "benchstats.h"
 #include "benchwindow.h"
 
 #include <QApplication>
 #include <QProcess>
-#include <QTimer>
 #include <cstdio>
 #include <fstream>
 #include <malloc.h>
@@ -43,25 +43,6 @@ long long peakRssKiB()
     return 0;
 }
 
-// Calls `then` once, from the event loop, after the window's first frame was painted.
-class FirstPaint : public QObject {
-public:
-    FirstPaint(QWidget& window, std::function<void()> then) : then_(std::move(then)) { window.installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && then_) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, std::exchange(then_, {}));
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> then_;
-};
-
 std::vector<std::string> runChild(const QString& self, const QStringList& args)
 {
     QProcess child;
@@ -96,16 +77,19 @@ int startChild(int& argc, char** argv, const QString& folder)
     window.Read_Musterwright_INI();
     window.resize(1280, 800);
     long long painted = 0;
-    // The program's own start-up order: show the window, then load the folder.
-    FirstPaint firstPaint(window, [&] {
+    long long ready = 0;
+    // The program's own start-up order: show the window, and load once it is painted.
+    window.show();
+    mw::afterFirstPaint(window, [&] {
         painted = monotonicNs();
+        if (!folder.isEmpty()) {
+            window.loadFolder(folder);
+            settle();
+        }
+        ready = monotonicNs();
         QApplication::quit();
     });
-    window.show();
-    if (!folder.isEmpty())
-        window.loadFolder(folder);
     app.exec();
-    const long long ready = painted; // the load was over before the first frame
     std::printf("painted=%lld ready=%lld\n", painted, ready);
     return 0;
 }
