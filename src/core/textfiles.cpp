@@ -33,6 +33,24 @@ int errorNumberFor(QFileDevice::FileError error)
     }
 }
 
+// The whole file in a buffer of its size: readAll() leaves up to half as much again unused,
+// and the buffer is kept for as long as the file is loaded.
+QByteArray readWhole(QFile& file)
+{
+    QByteArray bytes(file.size(), Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < bytes.size()) {
+        const qint64 n = file.read(bytes.data() + got, bytes.size() - got);
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    bytes.truncate(got);
+    if (file.error() == QFileDevice::NoError && !file.atEnd())
+        bytes += file.readAll(); // it grew while being read
+    return bytes;
+}
+
 } // namespace
 
 bool fileExists(const QString& path)
@@ -60,10 +78,10 @@ LineArray readLines(const QString& path)
     QFile file(path);
     if (!file.exists())
         throw ModError(kErrFileNotFound, QStringLiteral("File not found: %1").arg(path));
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw ModError(errorNumberFor(file.error()),
                        QStringLiteral("Cannot open %1 for reading: %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = readWhole(file);
     if (file.error() != QFileDevice::NoError)
         throw ModError(kErrPathAccess, QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
     // Lines are placed by 32-bit offsets, and one offset value marks a replaced line.
