@@ -6,6 +6,10 @@
 #include <cstddef>
 #include <string_view>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace mw {
 
 template <size_t N> struct LeadingFields {
@@ -17,17 +21,33 @@ template <size_t N> struct LeadingFields {
 template <size_t N> LeadingFields<N> leadingFields(std::string_view line)
 {
     LeadingFields<N> out;
-    // The fields wanted are short and at the line's start: a plain loop beats a search call.
+    const char* const data = line.data();
     size_t start = 0;
-    for (size_t i = 0; i < line.size(); ++i) {
-        if (line[i] != ' ')
+    const auto cutAt = [&](size_t space) {
+        out.field[out.count++] = std::string_view(data + start, space - start);
+        start = space + 1;
+    };
+    size_t i = 0;
+#ifdef __SSE2__
+    // The spaces of sixteen bytes at once.
+    for (; i + 16 <= line.size(); i += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        for (auto spaces = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(' '))));
+             spaces; spaces &= spaces - 1) {
+            cutAt(i + static_cast<size_t>(__builtin_ctz(spaces)));
+            if (out.count == N)
+                return out;
+        }
+    }
+#endif
+    for (; i < line.size(); ++i) {
+        if (data[i] != ' ')
             continue;
-        out.field[out.count++] = line.substr(start, i - start);
-        start = i + 1;
+        cutAt(i);
         if (out.count == N)
             return out;
     }
-    out.field[out.count++] = line.substr(start);
+    out.field[out.count++] = std::string_view(data + start, line.size() - start);
     return out;
 }
 

@@ -1,4 +1,4 @@
-// The line scan: sixteen bytes at a time where the processor has SSE2.
+// The line scan: sixty-four bytes at a time where the processor has SSE2.
 #include "core/linescan.h"
 
 #include "core/errors.h"
@@ -38,14 +38,19 @@ LineScan scanLines(std::string_view bytes, const QString& fileName)
 
     size_t i = 0;
 #ifdef __SSE2__
-    for (; i + 16 <= size; i += 16) {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
-        high |= static_cast<unsigned>(_mm_movemask_epi8(chunk));
-        auto ends = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_set1_epi8('\n'))));
-        while (ends) {
-            lineFeedAt(i + static_cast<size_t>(__builtin_ctz(ends)));
-            ends &= ends - 1;
-        }
+    // Sixty-four bytes at a time: one bit per line feed, and the top bits of all of them.
+    const __m128i lineFeed = _mm_set1_epi8('\n');
+    for (; i + 64 <= size; i += 64) {
+        const auto* block = reinterpret_cast<const __m128i*>(data + i);
+        const __m128i a = _mm_loadu_si128(block), b = _mm_loadu_si128(block + 1), c = _mm_loadu_si128(block + 2),
+                      d = _mm_loadu_si128(block + 3);
+        high |= static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d))));
+        uint64_t ends = static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(a, lineFeed))))
+                        | static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(b, lineFeed)))) << 16
+                        | static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(c, lineFeed)))) << 32
+                        | static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(d, lineFeed)))) << 48;
+        for (; ends; ends &= ends - 1)
+            lineFeedAt(i + static_cast<size_t>(__builtin_ctzll(ends)));
     }
 #endif
     for (; i < size; ++i) {

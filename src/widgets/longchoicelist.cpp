@@ -1,7 +1,7 @@
 // Qt's combo, when the style asks for a popup over the combo (SH_ComboBox_Popup), measures
 // the text of every entry each time it opens: a tenth of a second and more with thousands
 // of entries. These combos use a style without that hint, and their list's width is worked
-// out from the few longest entries when the model changes.
+// out from the few longest entries once after each refill of the model.
 #include "widgets/longchoicelist.h"
 
 #include "core/entrylistmodel.h"
@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -58,40 +59,60 @@ QList<int> candidateRows(const QAbstractItemModel& model, int column)
     return rows;
 }
 
-// Keeps the list of one combo wide enough for its entries.
+// Keeps the list of one combo wide enough for its entries. The width is worked out when the
+// list opens for the first time after a refill, so a load measures nothing.
 class ListWidth : public QObject {
 public:
     explicit ListWidth(QComboBox* combo) : QObject(combo), combo_(combo)
     {
         QAbstractItemModel* model = combo->model();
-        connect(model, &QAbstractItemModel::modelReset, this, [this] { fit(candidateRows(*combo_->model(), combo_->modelColumn()), true); });
-        connect(model, &QAbstractItemModel::layoutChanged, this, [this] { fit(candidateRows(*combo_->model(), combo_->modelColumn()), true); });
+        const auto refilled = [this] {
+            refilled_ = true;
+            renamed_.clear();
+        };
+        connect(model, &QAbstractItemModel::modelReset, this, refilled);
+        connect(model, &QAbstractItemModel::layoutChanged, this, refilled);
         connect(model, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& from, const QModelIndex& to) {
-            QList<int> rows;
             for (int row = from.row(); row <= to.row(); ++row)
-                rows << row;
-            fit(rows, false);
+                renamed_ << row;
         });
-        fit(candidateRows(*model, combo->modelColumn()), true);
+        combo->view()->parentWidget()->installEventFilter(this);
+    }
+
+protected:
+    // The list's frame is shown, not yet on screen.
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && (refilled_ || !renamed_.isEmpty())) {
+            QWidget* list = combo_->view()->parentWidget();
+            if (refilled_)
+                list->setMinimumWidth(widthFor(candidateRows(*combo_->model(), combo_->modelColumn())));
+            else
+                list->setMinimumWidth(std::max(list->minimumWidth(), widthFor(renamed_)));
+            refilled_ = false;
+            renamed_.clear();
+        }
+        return false;
     }
 
 private:
-    void fit(const QList<int>& rows, bool anew)
+    // As wide as a combo showing the widest of these rows, plus the list's scroll bar.
+    int widthFor(const QList<int>& rows) const
     {
         const QFontMetrics metrics = combo_->view()->fontMetrics();
         int textWidth = 0;
         for (int row : rows)
             textWidth = std::max(textWidth, metrics.horizontalAdvance(combo_->itemText(row)));
-        // As wide as a combo showing that text, plus the list's scroll bar.
         QStyleOptionComboBox option;
         option.initFrom(combo_);
-        const int width = combo_->style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(textWidth, 0), combo_).width()
-                          + combo_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, combo_->view());
-        QWidget* list = combo_->view()->parentWidget();
-        list->setMinimumWidth(anew ? width : std::max(width, list->minimumWidth()));
+        QStyle* style = combo_->style();
+        return style->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(textWidth, 0), combo_).width()
+               + style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, combo_->view());
     }
 
     QComboBox* combo_;
+    bool refilled_ = true;
+    QList<int> renamed_; // rows renamed since the list was last widened
 };
 
 } // namespace
