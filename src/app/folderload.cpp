@@ -102,9 +102,9 @@ int frmMusterwright::Read_Troops()
         }
         if (read.linesPerTroop)
             state_.LinesPerTroop = *read.linesPerTroop;
-        lists_.troopEntries.setStringList(read.troopEntries);
-        lists_.memberEntries.setStringList(read.memberEntries);
-        lists_.upgradeEntries.setStringList(read.upgradeEntries);
+        lists_.troopEntries.setEntries(read.troopEntries);
+        lists_.memberEntries.setEntries(read.memberEntries);
+        lists_.upgradeEntries.setEntries(read.upgradeEntries);
         if (read.summaryRow)
             state_.TroopLines.set(2, *read.summaryRow, kTroopsFile);
         finishRead(messages_, read);
@@ -116,7 +116,7 @@ int frmMusterwright::Read_Items()
     lists_.itemEntries.setStringList({});
     return readModuleFile(messages_, txtFolder->text(), kItemsFile, [&](const LineArray& lines) {
         const CatalogRead read = readItemCatalog(lines);
-        lists_.itemEntries.setStringList(read.entries);
+        lists_.itemEntries.setEntries(read.entries);
         finishRead(messages_, read);
     });
 }
@@ -126,7 +126,7 @@ int frmMusterwright::Read_Factions()
     lists_.factionEntries.setStringList({});
     return readModuleFile(messages_, txtFolder->text(), kFactionsFile, [&](const LineArray& lines) {
         const CatalogRead read = readFactionCatalog(lines, state_.GameVersion);
-        lists_.factionEntries.setStringList(read.entries);
+        lists_.factionEntries.setEntries(read.entries);
         finishRead(messages_, read);
     });
 }
@@ -137,7 +137,7 @@ int frmMusterwright::Read_Party_Templates()
     return readModuleFile(messages_, txtFolder->text(), kTemplatesFile, [&](LineArray lines) {
         state_.PTLines = std::move(lines);
         const TemplateFileRead read = readTemplateFile(state_.PTLines);
-        lists_.templateEntries.setStringList(read.entries);
+        lists_.templateEntries.setEntries(read.entries);
         finishRead(messages_, read);
     }, &loadedStamps_[kTemplatesFile]);
 }
@@ -149,7 +149,7 @@ int frmMusterwright::Read_Parties()
         state_.PartyLines = std::move(lines);
         const PartyFileRead read = readPartyFile(state_.PartyLines);
         state_.PartyGeneration = read.generation;
-        lists_.partyEntries.setStringList(read.entries);
+        lists_.partyEntries.setEntries(read.entries);
         finishRead(messages_, read);
     }, &loadedStamps_[kPartiesFile]);
 }

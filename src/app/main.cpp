@@ -5,6 +5,7 @@
 #include "app/commandline.h"
 #include "app/desktopidentity.h"
 #include "app/dialogmessages.h"
+#include "app/firstpaint.h"
 #include "app/folderchooser.h"
 #include "app/frmmusterwright.h"
 #include "app/recordselection.h"
@@ -62,26 +63,29 @@ int main(int argc, char** argv)
     window.Read_Musterwright_INI();
     window.resize(1280, 800);
 
-    // Shown first, so that a message of the load has its window behind it.
+    // Shown and painted first, so that the window is never blank while a folder loads and a
+    // message of the load has its window behind it.
     window.show();
-    if (!command.folder.isEmpty()) {
-        const QString folder = QDir::toNativeSeparators(QFileInfo(command.folder).absoluteFilePath());
-        window.loadFolder(mw::AddBackSlash(folder));
-    }
-    if (command.panel)
-        window.chooseFile(*command.panel);
-    if (command.record)
-        mw::selectRecord(window, *command.record);
-
-    if (shooting) {
+    mw::afterFirstPaint(window, [&] {
+        if (!command.folder.isEmpty()) {
+            const QString folder = QDir::toNativeSeparators(QFileInfo(command.folder).absoluteFilePath());
+            window.loadFolder(mw::AddBackSlash(folder));
+        }
+        if (command.panel)
+            window.chooseFile(*command.panel);
+        if (command.record)
+            mw::selectRecord(window, *command.record);
+        if (!shooting)
+            return;
         QApplication::processEvents();
         const QString file = *command.screenshot;
         if (!window.grab().save(file, "PNG")) {
             std::fprintf(stderr, "Could not write the screenshot to %s\n", qPrintable(file));
-            return 1;
+            QCoreApplication::exit(1);
+            return;
         }
         std::fprintf(stderr, "Screenshot written to %s\n", qPrintable(QFileInfo(file).absoluteFilePath()));
-        return 0;
-    }
+        QCoreApplication::exit(0);
+    });
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include "core/modulefiles.h"
 
 #include "core/fields.h"
+#include "core/leadingfields.h"
 
 #include <limits>
 
@@ -12,18 +13,18 @@ namespace {
 
 constexpr int kMaxNumber = std::numeric_limits<int16_t>::max();
 
-// The cut fields of a catalogue line that must name an identifier (field 1) and a
-// display name (field 2).
-std::vector<std::string_view> entryFields(std::string_view line, int lineNumber, const QString& file)
+// Fields 0 to 2 of a catalogue line that must name an identifier (field 1) and a display
+// name (field 2).
+LeadingFields<3> entryFields(std::string_view line, int lineNumber, const QString& file)
 {
-    auto fields = cutFields(line);
-    if (fields.size() < 3)
+    const auto fields = leadingFields<3>(line);
+    if (fields.count < 3)
         throw ModError(kErrSubscript,
             QStringLiteral("Subscript out of range: line %1 of %2 has %3 fields, "
                            "at least 3 are needed (identifier in field 1, name in field 2)")
                 .arg(lineNumber)
                 .arg(file)
-                .arg(static_cast<qulonglong>(fields.size())));
+                .arg(static_cast<qulonglong>(fields.count)));
     return fields;
 }
 
@@ -45,7 +46,7 @@ template <typename EachLine> void readCatalogLines(const LineArray& lines, Catal
 {
     try {
         for (int k = 1; k <= lines.count(); ++k)
-            eachLine(k, std::string_view(lines.lines()[static_cast<size_t>(k - 1)]));
+            eachLine(k, lines.line(k));
     } catch (const ModError& error) {
         read.error = error;
     }
@@ -62,12 +63,35 @@ QString fixedFactionEntry(const QString& gameVersion, std::vector<Message>& mess
     return QStringLiteral("0 - Player_Faction");
 }
 
+QString itemEntryText(int n, const QString& name, const QString& id)
+{
+    return QString::number(n) + QStringLiteral(" - ") + name + QStringLiteral("  (") + id + QLatin1Char(')');
+}
+
+QString factionEntryText(int n, const QString& name, const QString&)
+{
+    return QString::number(n) + QStringLiteral(" - ") + name;
+}
+
+// Rows over the catalogue's own bytes, which the list keeps.
+EntryRows rowsOver(const LineArray& lines, EntryRows::Format format, int firstNumber)
+{
+    EntryRows rows;
+    rows.bytes = lines.bytes();
+    rows.codec = lines.codec();
+    rows.format = format;
+    rows.firstNumber = firstNumber;
+    return rows;
+}
+
 } // namespace
 
 CatalogRead readItemCatalog(const LineArray& itemLines)
 {
     const QString& file = kItemsFile;
     CatalogRead read;
+    read.entries = rowsOver(itemLines, itemEntryText, 1);
+    read.entries.rows.reserve(itemLines.count() / 2); // an item takes two lines
     int n = 0;
     readCatalogLines(itemLines, read, [&](int k, std::string_view line) {
         if (!startsWith(line, " itm_"))
@@ -76,8 +100,7 @@ CatalogRead readItemCatalog(const LineArray& itemLines)
         if (n > 0) {
             requireNumberInRange(n, k, file, QStringLiteral("item"));
             const auto fields = entryFields(line, k, file);
-            read.entries << QString::number(n) + QStringLiteral(" - ") + decodeText(fields[2], itemLines.codec())
-                    + QStringLiteral("  (") + decodeText(fields[1], itemLines.codec()) + QLatin1Char(')');
+            read.entries.add(fields.field[2], fields.field[1]);
         }
         ++n;
     });
@@ -88,14 +111,16 @@ CatalogRead readFactionCatalog(const LineArray& factionLines, const QString& gam
 {
     const QString& file = kFactionsFile;
     CatalogRead read;
-    read.entries << fixedFactionEntry(gameVersion, read.messages);
+    read.entries = rowsOver(factionLines, factionEntryText, 0);
+    read.entries.idShown = false;
+    read.entries.addFixed(fixedFactionEntry(gameVersion, read.messages));
     int n = 1;
     readCatalogLines(factionLines, read, [&](int k, std::string_view line) {
         if (!startsWith(line, "0 fac_"))
             return;
         requireNumberInRange(n, k, file, QStringLiteral("faction"));
         const auto fields = entryFields(line, k, file);
-        read.entries << QString::number(n) + QStringLiteral(" - ") + decodeText(fields[2], factionLines.codec());
+        read.entries.add(fields.field[2], fields.field[2].substr(0, 0));
         ++n;
     });
     return read;

@@ -2,6 +2,7 @@
 // combos, made from the lines of item_kinds1.txt and factions.txt.
 #pragma once
 
+#include "core/entryrows.h"
 #include "core/errors.h"
 #include "core/linearray.h"
 #include "core/messages.h"
@@ -14,7 +15,7 @@
 namespace mw {
 
 struct CatalogRead {
-    QStringList entries; // entries made up to the failure, if any
+    EntryRows entries; // entries made up to the failure, if any
     std::vector<Message> messages; // shown before the entries are used
     std::optional<ModError> error; // a failure stopped the reading
 };

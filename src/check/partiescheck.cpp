@@ -129,7 +129,7 @@ void checkCatalogLines(
 {
     int number = firstNumber;
     for (int n = 1; n <= lines.count(); ++n) {
-        const std::string& line = lines.lines()[static_cast<size_t>(n - 1)];
+        const std::string_view line = lines.line(n);
         if (!startsWith(line, prefix))
             continue;
         // Item 0 gets no entry, so its line is never cut.
@@ -145,7 +145,7 @@ void checkTemplateLines(const LineArray& lines, const ModuleLists& lists, FileFi
     PlaceCheck places(QStringLiteral("template"));
     int k = 0;
     for (int n = 1; n <= lines.count(); ++n) {
-        const std::string& line = lines.lines()[static_cast<size_t>(n - 1)];
+        const std::string_view line = lines.line(n);
         if (!isTemplateLine(line))
             continue;
         places.record(k, n, templateLineNumber(k), out);
@@ -162,7 +162,7 @@ void checkPartyLines(const LineArray& lines, FileGeneration generation, const Mo
     PlaceCheck places(QStringLiteral("party"));
     int k = 0;
     for (int n = 1; n <= lines.count(); ++n) {
-        const std::string& line = lines.lines()[static_cast<size_t>(n - 1)];
+        const std::string_view line = lines.line(n);
         if (!layout.isPartyLine(line))
             continue;
         places.record(k, n, partyLineNumber(k), out);

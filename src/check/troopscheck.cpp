@@ -26,24 +26,24 @@ QString quoted(std::string_view text)
 
 void checkHeadLines(const LineArray& lines, const TroopFileRead& read, int troops, FileFindings& out)
 {
-    const auto& all = lines.lines();
-    if (all.size() < 2)
+    if (lines.count() < 2)
         out.add(2, -1, kSummaryRow, QStringLiteral("the file ends before line 2, the summary row"));
     else if (read.summaryRow)
         out.add(2, 0, kSummaryRow,
             QStringLiteral("the summary row is %1, but the file holds %2 troops: it should be %3")
-                .arg(quoted(all[1]))
+                .arg(quoted(lines.line(2)))
                 .arg(troops)
                 .arg(quoted(*read.summaryRow)));
-    if (all.size() >= 8) {
-        const auto fields = std::count(all[7].begin(), all[7].end(), ' ') + 1;
+    if (lines.count() >= 8) {
+        const std::string_view line8 = lines.line(8);
+        const auto fields = std::count(line8.begin(), line8.end(), ' ') + 1;
         if (fields != 7 && fields != 11)
             out.add(8, -1, kUnknownVersion,
                 QStringLiteral("line 8 has %1 fields, neither 7 (version 0.90x) nor 11 (version 0.95x); "
                                "the editor takes the file for version 0.90x")
                     .arg(fields));
     }
-    if (all.size() >= 9 && !all[8].empty() && !startsWith(all[8], "trp_"))
+    if (lines.count() >= 9 && !lines.line(9).empty() && !startsWith(lines.line(9), "trp_"))
         out.add(9, -1, kUnknownRecordLength,
             QStringLiteral("line 9 is neither empty (records of 7 lines) nor a troop's first line (records of 6 "
                            "lines); the editor takes records of 6 lines"));
@@ -189,11 +189,10 @@ void checkFaces(const Fields& fields, int n, int k, FileFindings& out)
 
 void checkTroopLines(const LineArray& lines, const TroopFileRead& read, const ModuleLists& lists, FileFindings& out)
 {
-    const auto& all = lines.lines();
     std::vector<int> starts;
-    for (size_t i = 0; i < all.size(); ++i) {
-        if (startsWith(all[i], "trp_"))
-            starts.push_back(static_cast<int>(i) + 1);
+    for (int k = 1; k <= lines.count(); ++k) {
+        if (startsWith(lines.line(k), "trp_"))
+            starts.push_back(k);
     }
     checkHeadLines(lines, read, static_cast<int>(starts.size()), out);
     if (read.generation == FileGeneration::Later)
@@ -214,7 +213,7 @@ void checkTroopLines(const LineArray& lines, const TroopFileRead& read, const Mo
         const int first = starts[k];
         // Lines of the next record or past the file's end are not this record's.
         const int end = std::min(first + linesPerTroop - 1, k + 1 < starts.size() ? starts[k + 1] - 1 : lines.count());
-        auto fieldsOf = [&](int recordLine) { return cutFields(all[static_cast<size_t>(first + recordLine - 2)]); };
+        auto fieldsOf = [&](int recordLine) { return cutFields(lines.line(first + recordLine - 1)); };
         checkFirstLine(fieldsOf(1), first, t, layout, lists, out);
         if (first + 1 <= end)
             checkInventory(fieldsOf(2), first + 1, t, layout, lists, out);
@@ -234,7 +233,7 @@ QString laterGenerationFinding(const LineArray& lines)
 {
     return QStringLiteral("the head %1 names a later generation of the file than the editor knows: it reads the "
                           "file in the older layout and refuses to write it")
-        .arg(quoted(lines.lines().front()));
+        .arg(quoted(lines.line(1)));
 }
 
 } // namespace mw

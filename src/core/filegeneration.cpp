@@ -32,7 +32,7 @@ FileGeneration generationOf(std::string_view head, std::string_view title, int n
 
 QString laterGenerationText(const QString& fileName, const LineArray& lines)
 {
-    const QString head = lines.count() > 0 ? decodeText(lines.lines()[0], lines.codec()) : QString();
+    const QString head = lines.count() > 0 ? decodeText(lines.line(1), lines.codec()) : QString();
     return QStringLiteral("%1 begins with \"%2\", a later generation of the file than this editor knows, so "
                           "nothing is written to it")
         .arg(fileName, head);

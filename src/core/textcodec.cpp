@@ -1,6 +1,9 @@
 // UTF-8 validation and the two lossless decodings.
 #include "core/textcodec.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace mw {
 
 bool isValidUtf8(std::string_view bytes)
@@ -8,6 +11,16 @@ bool isValidUtf8(std::string_view bytes)
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* end = p + bytes.size();
     while (p < end) {
+        // Module files are mostly ASCII: skip it a word at a time.
+        while (end - p >= 8) {
+            uint64_t word;
+            std::memcpy(&word, p, sizeof word);
+            if (word & 0x8080808080808080ull)
+                break;
+            p += 8;
+        }
+        if (p == end)
+            break;
         const unsigned c = *p;
         if (c < 0x80) {
             ++p;

@@ -2,6 +2,7 @@
 #include "core/textfiles.h"
 
 #include "core/errors.h"
+#include "core/linescan.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -34,6 +35,24 @@ int errorNumberFor(QFileDevice::FileError error)
     }
 }
 
+// The whole file in a buffer of its size: readAll() leaves up to half as much again unused,
+// and the buffer is kept for as long as the file is loaded.
+QByteArray readWhole(QFile& file)
+{
+    QByteArray bytes(file.size(), Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < bytes.size()) {
+        const qint64 n = file.read(bytes.data() + got, bytes.size() - got);
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    bytes.truncate(got);
+    if (file.error() == QFileDevice::NoError && !file.atEnd())
+        bytes += file.readAll(); // it grew while being read
+    return bytes;
+}
+
 } // namespace
 
 bool fileExists(const QString& path)
@@ -42,24 +61,16 @@ bool fileExists(const QString& path)
     return info.exists() && info.isFile();
 }
 
+std::vector<LineSpan> lineSpans(std::string_view bytes, const QString& fileName)
+{
+    return scanLines(bytes, fileName).spans;
+}
+
 std::vector<std::string> splitLines(std::string_view bytes, const QString& fileName)
 {
     std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        if (lines.size() == static_cast<size_t>(kMaxLines))
-            throw ModError(kErrOverflow,
-                           QStringLiteral("Overflow: %1 has more than %2 lines").arg(fileName).arg(kMaxLines));
-        size_t lf = bytes.find('\n', start);
-        const bool hasEnd = lf != std::string_view::npos;
-        if (!hasEnd)
-            lf = bytes.size();
-        size_t end = lf;
-        if (hasEnd && end > start && bytes[end - 1] == '\r')
-            --end;
-        lines.emplace_back(bytes.substr(start, end - start));
-        start = lf + 1;
-    }
+    for (const LineSpan& span : lineSpans(bytes, fileName))
+        lines.emplace_back(bytes.substr(span.start, span.length));
     return lines;
 }
 
@@ -69,16 +80,21 @@ LineArray readLines(const QString& path, FileStamp* stamp)
     QFile file(path);
     if (!file.exists())
         throw ModError(kErrFileNotFound, QStringLiteral("File not found: %1").arg(path));
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw ModError(errorNumberFor(file.error()),
                        QStringLiteral("Cannot open %1 for reading: %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = readWhole(file);
     if (file.error() != QFileDevice::NoError)
         throw ModError(kErrPathAccess, QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+    // Lines are placed by 32-bit offsets, and one offset value marks a replaced line.
+    if (static_cast<quint64>(bytes.size()) >= 0xFFFFFFFFull)
+        throw ModError(kErrOverflow, QStringLiteral("Overflow: %1 is larger than 4 GiB").arg(name));
     const std::string_view view(bytes.constData(), static_cast<size_t>(bytes.size()));
     if (stamp)
         *stamp = stampOf(view);
-    return LineArray(splitLines(view, name), codecFor(view));
+    LineScan scan = scanLines(view, name);
+    const TextCodec codec = scan.ascii ? TextCodec::Utf8 : codecFor(view);
+    return LineArray(bytes, std::move(scan.spans), codec);
 }
 
 void writeFileAtomically(const QString& path, std::string_view bytes)

@@ -16,7 +16,10 @@ constexpr int kMaxLines = 32767;
 
 bool fileExists(const QString& path);
 
-// Splits file bytes into lines. Throws an overflow error naming `fileName` past kMaxLines.
+// Where each line of the file bytes lies. Throws an overflow error naming `fileName` past
+// kMaxLines.
+std::vector<LineSpan> lineSpans(std::string_view bytes, const QString& fileName);
+// The same lines, each as its own string.
 std::vector<std::string> splitLines(std::string_view bytes, const QString& fileName);
 
 // Reads a whole file. Failures are errors naming the file and the reason. `stamp`, when

@@ -2,6 +2,9 @@
 #include "parties/partyfile.h"
 
 #include "core/fields.h"
+#include "core/leadingfields.h"
+
+#include <algorithm>
 #include "parties/partytexts.h"
 #include "parties/recordfields.h"
 
@@ -28,10 +31,9 @@ bool isNewerPartyLine(std::string_view line)
 
 FileGeneration partyGeneration(const LineArray& lines)
 {
-    const auto& all = lines.lines();
-    if (all.empty())
+    if (lines.empty())
         return FileGeneration::Described;
-    return generationOf(all[0], "partiesfile", 1, all.size() >= 3 && isNewerPartyLine(all[2]));
+    return generationOf(lines.line(1), "partiesfile", 1, lines.count() >= 3 && isNewerPartyLine(lines.line(3)));
 }
 
 PartyFileRead readPartyFile(const LineArray& lines)
@@ -39,15 +41,23 @@ PartyFileRead readPartyFile(const LineArray& lines)
     PartyFileRead read;
     read.generation = partyGeneration(lines);
     const PartyLayout& layout = partyLayout(read.generation);
+    read.entries.bytes = lines.bytes();
+    read.entries.codec = lines.codec();
+    read.entries.format = recordEntryText;
+    read.entries.rows.reserve(lines.count() / 2); // a party takes two lines
+    const size_t needed = static_cast<size_t>(std::max(layout.id, layout.name)) + 1;
     try {
         for (int n = 1; n <= lines.count(); ++n) {
-            const std::string& line = lines.at(n, kPartiesFile);
+            const std::string_view line = lines.line(n);
             if (!layout.isPartyLine(line))
                 continue;
-            const auto fields = cutFields(line);
-            const QString id = decodeText(fieldAt(fields, layout.id, n, kPartiesFile), lines.codec());
-            const QString name = decodeText(fieldAt(fields, layout.name, n, kPartiesFile), lines.codec());
-            read.entries << recordEntryText(static_cast<int>(read.entries.size()), name, id);
+            const auto fields = leadingFields<8>(line);
+            if (fields.count < needed) {
+                const auto all = cutFields(line); // the out-of-range error of the first missing field
+                fieldAt(all, layout.id, n, kPartiesFile);
+                fieldAt(all, layout.name, n, kPartiesFile);
+            }
+            read.entries.add(fields.field[static_cast<size_t>(layout.name)], fields.field[static_cast<size_t>(layout.id)]);
         }
     } catch (const ModError& error) {
         read.error = error;

@@ -3,6 +3,7 @@
 // 2k + 4, of which only the first is read or changed.
 #pragma once
 
+#include "core/entryrows.h"
 #include "core/errors.h"
 #include "core/filegeneration.h"
 #include "core/linearray.h"
@@ -24,7 +25,7 @@ inline int partyLineNumber(int k)
 
 struct PartyFileRead {
     FileGeneration generation = FileGeneration::Described; // from the head and line 3
-    QStringList entries; // "<k> - <name> (<id>)", made up to a failure
+    EntryRows entries; // "<k> - <name> (<id>)", made up to a failure
     std::optional<ModError> error;
 };
 

@@ -69,7 +69,7 @@ PartyRebuilt rebuildParty(const ModuleState& module, int k, const PartyInput& in
     }
     const PartyLayout& layout = partyLayout(module.PartyGeneration);
     try {
-        const std::string& old = lines.at(n, kPartiesFile);
+        const std::string_view old = lines.at(n, kPartiesFile);
         if (!layout.isPartyLine(old)) {
             rebuilt.outcome.refusal = refusalMessage(
                 notARecordLineMessage(n, kPartiesFile, QString::fromLatin1(layout.lineStart)));

@@ -2,6 +2,7 @@
 #include "parties/templatefile.h"
 
 #include "core/fields.h"
+#include "core/leadingfields.h"
 #include "parties/partytexts.h"
 #include "parties/recordfields.h"
 
@@ -15,15 +16,19 @@ bool isTemplateLine(std::string_view line)
 TemplateFileRead readTemplateFile(const LineArray& lines)
 {
     TemplateFileRead read;
+    read.entries.bytes = lines.bytes();
+    read.entries.codec = lines.codec();
+    read.entries.format = recordEntryText;
+    read.entries.rows.reserve(lines.count()); // at most one template a line
     try {
         for (int n = 1; n <= lines.count(); ++n) {
-            const std::string& line = lines.at(n, kTemplatesFile);
+            const std::string_view line = lines.line(n);
             if (!isTemplateLine(line))
                 continue;
-            const auto fields = cutFields(line);
-            const QString id = decodeText(fields[0], lines.codec());
-            const QString name = decodeText(fieldAt(fields, 1, n, kTemplatesFile), lines.codec());
-            read.entries << recordEntryText(static_cast<int>(read.entries.size()), name, id);
+            const auto fields = leadingFields<2>(line);
+            if (fields.count < 2)
+                fieldAt(cutFields(line), 1, n, kTemplatesFile); // the out-of-range error
+            read.entries.add(fields.field[1], fields.field[0]);
         }
     } catch (const ModError& error) {
         read.error = error;

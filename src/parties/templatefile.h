@@ -2,6 +2,7 @@
 // the list entries the reader makes. Lines 1 and 2 are a header; template k is line k + 3.
 #pragma once
 
+#include "core/entryrows.h"
 #include "core/errors.h"
 #include "core/linearray.h"
 
@@ -21,7 +22,7 @@ inline int templateLineNumber(int k)
 }
 
 struct TemplateFileRead {
-    QStringList entries; // "<k> - <name> (<id>)", made up to a failure
+    EntryRows entries; // "<k> - <name> (<id>)", made up to a failure
     std::optional<ModError> error;
 };
 

@@ -59,7 +59,7 @@ TemplateRebuilt rebuildTemplate(const ModuleState& module, int k, const Template
         return rebuilt;
     }
     try {
-        const std::string& old = lines.at(n, kTemplatesFile);
+        const std::string_view old = lines.at(n, kTemplatesFile);
         if (!isTemplateLine(old)) {
             rebuilt.outcome.refusal = refusalMessage(notARecordLineMessage(n, kTemplatesFile, QStringLiteral("pt_")));
             return rebuilt;

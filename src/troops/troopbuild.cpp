@@ -75,10 +75,9 @@ std::string faceHalf(const QString& face, qsizetype from)
 // How many "trp_" lines come before line `line`: the troop number of a record there.
 int troopLinesBefore(const LineArray& lines, int line)
 {
-    const auto& all = lines.lines();
     int troops = 0;
-    for (size_t k = 0; k + 1 < static_cast<size_t>(line); ++k) {
-        if (startsWith(all[k], "trp_"))
+    for (int k = 1; k < line && k <= lines.count(); ++k) {
+        if (startsWith(lines.line(k), "trp_"))
             ++troops;
     }
     return troops;

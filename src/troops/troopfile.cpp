@@ -102,6 +102,19 @@ std::optional<Message> irregularRecordsWarning(const std::vector<int>& troopLine
         MessageIcon::Warning };
 }
 
+// The member and upgrade lists over the troop list's rows, troop 0 standing for no troop.
+void addChoiceLists(TroopFileRead& read)
+{
+    read.memberEntries = read.troopEntries;
+    read.upgradeEntries = read.troopEntries;
+    read.upgradeEntries.format = [](int troop, const QString& name, const QString&) { return upgradeEntryText(troop, name); };
+    read.upgradeEntries.idShown = false;
+    if (!read.troopEntries.isEmpty()) {
+        read.memberEntries.fixed.insert(0, kNoTroopEntry);
+        read.upgradeEntries.fixed.insert(0, kNoTroopEntry);
+    }
+}
+
 } // namespace
 
 QString troopEntryText(int troop, const QString& singleName, const QString& id)
@@ -116,24 +129,27 @@ QString upgradeEntryText(int troop, const QString& singleName)
 
 FileGeneration troopGeneration(const LineArray& lines)
 {
-    const auto& all = lines.lines();
-    if (all.empty())
+    if (lines.empty())
         return FileGeneration::Described;
-    const bool newerRecords = all.size() >= 3 && startsWith(all[2], "trp_")
-        && std::count(all[2].begin(), all[2].end(), ' ') == kNewerTroops.line1Fields - 1;
-    return generationOf(all[0], "troopsfile", 2, newerRecords);
+    const std::string_view line3 = lines.count() >= 3 ? lines.line(3) : std::string_view();
+    const bool newerRecords = startsWith(line3, "trp_")
+        && std::count(line3.begin(), line3.end(), ' ') == kNewerTroops.line1Fields - 1;
+    return generationOf(lines.line(1), "troopsfile", 2, newerRecords);
 }
 
 TroopFileRead readTroopFile(const LineArray& lines, int previousLinesPerTroop)
 {
     TroopFileRead read;
     read.generation = troopGeneration(lines);
+    read.troopEntries.bytes = lines.bytes();
+    read.troopEntries.codec = lines.codec();
+    read.troopEntries.format = troopEntryText;
+    read.troopEntries.rows.reserve(lines.count() / 6); // a troop takes six or seven lines
     std::vector<int> troopLines; // the line number of every "trp_" line, in file order
     try {
         const int count = std::min(lines.count(), kMaxLines);
-        const auto& all = lines.lines();
         for (int k = 1; k <= count; ++k) {
-            const std::string_view line = all[static_cast<size_t>(k - 1)];
+            const std::string_view line = lines.line(k);
             if (k == 8)
                 read.gameVersion = versionOfLine8(line, read.messages);
             else if (k == 9)
@@ -141,14 +157,8 @@ TroopFileRead readTroopFile(const LineArray& lines, int previousLinesPerTroop)
             if (!startsWith(line, "trp_"))
                 continue;
             const IdAndName fields = idAndName(line, k);
-            const int troop = static_cast<int>(troopLines.size());
             troopLines.push_back(k);
-            const QString id = decodeText(fields.id, lines.codec());
-            const QString name = decodeText(fields.name, lines.codec());
-            const QString entry = troopEntryText(troop, name, id);
-            read.troopEntries.push_back(entry);
-            read.memberEntries.push_back(troop == 0 ? kNoTroopEntry : entry);
-            read.upgradeEntries.push_back(troop == 0 ? kNoTroopEntry : upgradeEntryText(troop, name));
+            read.troopEntries.add(fields.name, fields.id);
         }
         if (lines.count() > kMaxLines)
             throw ModError(
@@ -161,12 +171,14 @@ TroopFileRead readTroopFile(const LineArray& lines, int previousLinesPerTroop)
                     .arg(lines.count()));
     } catch (const ModError& error) {
         read.error = error;
+        addChoiceLists(read);
         return read;
     }
+    addChoiceLists(read);
 
     const int troops = static_cast<int>(troopLines.size());
     const std::string expectedSummary = std::to_string(troops) + ' ';
-    const std::string& summary = lines.lines()[1];
+    const std::string_view summary = lines.line(2);
     if (summary != expectedSummary) {
         read.messages.push_back(
             { QString::number(troops) + QStringLiteral(" troops exist in this file but the summary row has ")

@@ -3,6 +3,7 @@
 // whose records are not where their troop numbers put them.
 #pragma once
 
+#include "core/entryrows.h"
 #include "core/errors.h"
 #include "core/filegeneration.h"
 #include "core/linearray.h"
@@ -20,9 +21,9 @@ struct TroopFileRead {
     FileGeneration generation = FileGeneration::Described; // from the head and the first record
     std::optional<QString> gameVersion; // decided at line 8: "0.90x" or "0.95x"
     std::optional<int> linesPerTroop; // decided at line 9: 6 or 7
-    QStringList troopEntries; // ListTroops: "<t> - <Single> (<id>)" for every "trp_" line
-    QStringList memberEntries; // the member combos: as troopEntries, "0 - None" for troop 0
-    QStringList upgradeEntries; // the upgrade combos: "<t> - <Single>", "0 - None" for troop 0
+    EntryRows troopEntries; // ListTroops: "<t> - <Single> (<id>)" for every "trp_" line
+    EntryRows memberEntries; // the member combos: as troopEntries, "0 - None" for troop 0
+    EntryRows upgradeEntries; // the upgrade combos: "<t> - <Single>", "0 - None" for troop 0
     std::optional<std::string> summaryRow; // the corrected line 2 when the file's differed
     std::vector<Message> messages; // in the order they arose
     std::optional<ModError> error; // the read stopped here; entries made so far are kept

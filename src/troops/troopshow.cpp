@@ -217,10 +217,16 @@ QStringList inventoryEntries(const std::vector<int>& items, const QStringList& i
 QStringList inventoryEntries(
     const std::vector<int>& items, const std::vector<QString>& modifiers, const QStringList& itemEntries)
 {
+    return inventoryEntries(items, modifiers, [&](int row) { return itemEntries.value(row); });
+}
+
+QStringList inventoryEntries(const std::vector<int>& items, const std::vector<QString>& modifiers,
+    const std::function<QString(int row)>& itemEntry)
+{
     QStringList entries;
     entries.reserve(static_cast<qsizetype>(items.size()));
     for (size_t k = 0; k < items.size(); ++k) {
-        QString entry = itemEntries.value(items[k] - 1);
+        QString entry = itemEntry(items[k] - 1);
         if (k < modifiers.size() && modifiers[k] != QStringLiteral("0"))
             entry += QStringLiteral(" [modifier %1]").arg(modifiers[k]);
         entries.push_back(entry);

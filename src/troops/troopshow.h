@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -45,6 +46,9 @@ QStringList inventoryEntries(const std::vector<int>& items, const QStringList& i
 // The same with each item's modifier, appended as " [modifier <m>]" when it is not "0".
 QStringList inventoryEntries(
     const std::vector<int>& items, const std::vector<QString>& modifiers, const QStringList& itemEntries);
+// The same with the entries given one at a time, as a list model makes them when asked.
+QStringList inventoryEntries(const std::vector<int>& items, const std::vector<QString>& modifiers,
+    const std::function<QString(int row)>& itemEntry);
 // The modifier an inventory entry carries: the text of its " [modifier <m>]", or "0".
 QString itemModifierOfEntry(const QString& entry);
 

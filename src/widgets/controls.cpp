@@ -1,13 +1,14 @@
 // Construction of the common controls.
 #include "widgets/controls.h"
 
+#include "widgets/longchoicelist.h"
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QStringListModel>
 #include <QVBoxLayout>
 #include <tuple>
 
@@ -49,7 +50,7 @@ QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent)
     return label;
 }
 
-QListView* recordList(QStringListModel& model, const QString& name, const QString& label, QWidget* parent)
+QListView* recordList(QAbstractItemModel& model, const QString& name, const QString& label, QWidget* parent)
 {
     auto* list = namedControl(new QListView(parent), name, label);
     list->setModel(&model);
@@ -60,7 +61,7 @@ QListView* recordList(QStringListModel& model, const QString& name, const QStrin
     return list;
 }
 
-QComboBox* sharedCombo(QStringListModel& model, const QString& name, const QString& label, QWidget* parent)
+QComboBox* sharedCombo(QAbstractItemModel& model, const QString& name, const QString& label, QWidget* parent)
 {
     auto* combo = namedControl(new QComboBox(parent), name, label);
     combo->setEditable(false);
@@ -70,6 +71,7 @@ QComboBox* sharedCombo(QStringListModel& model, const QString& name, const QStri
     combo->setMinimumContentsLength(20);
     if (auto* view = qobject_cast<QListView*>(combo->view()))
         view->setUniformItemSizes(true);
+    makeLongChoiceList(combo);
     return combo;
 }
 

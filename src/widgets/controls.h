@@ -10,7 +10,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListView;
-class QStringListModel;
+class QAbstractItemModel;
 
 namespace mw {
 
@@ -35,10 +35,10 @@ QGroupBox* nameGroup(const QString& groupName, QLineEdit*& id, const QString& id
 QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent);
 
 // A read-only list of record entries on a shared model, one entry selectable at a time.
-QListView* recordList(QStringListModel& model, const QString& name, const QString& label, QWidget* parent);
+QListView* recordList(QAbstractItemModel& model, const QString& name, const QString& label, QWidget* parent);
 
 // A choice-only combo on a shared model that stays fast with thousands of entries.
-QComboBox* sharedCombo(QStringListModel& model, const QString& name, const QString& label, QWidget* parent);
+QComboBox* sharedCombo(QAbstractItemModel& model, const QString& name, const QString& label, QWidget* parent);
 
 // A single-line box whose text is centred, for numbers; with `digits`, just wide enough
 // for that many.

@@ -42,7 +42,7 @@ void RecordPanel::forgetOnRefill()
     connect(recordList()->model(), &QAbstractItemModel::modelReset, this, [this] { holds_ = {}; });
 }
 
-void RecordPanel::setEntry(QStringListModel& model, int k, const QString& text)
+void RecordPanel::setEntry(EntryListModel& model, int k, const QString& text)
 {
     model.setData(model.index(k), text);
 }

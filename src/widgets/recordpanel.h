@@ -31,7 +31,7 @@ protected:
     ChoiceCounts choiceCounts() const;
     // Replaces the rebuilt lines of `lines` (a file named `fileName`).
     static void storeLines(LineArray& lines, const std::vector<ReplacedLine>& rebuilt, const QString& fileName);
-    static void setEntry(QStringListModel& model, int k, const QString& text);
+    static void setEntry(EntryListModel& model, int k, const QString& text);
     // Forgets what the panel holds whenever the list of records is filled anew.
     void forgetOnRefill();
 

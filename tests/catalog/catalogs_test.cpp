@@ -40,7 +40,7 @@ TEST(ItemCatalog, WhichLinesAreItemsAndWhereReadingStops)
     };
     for (const auto& c : cases) {
         const CatalogRead read = readItemCatalog(linesOf(c.lines));
-        EXPECT_EQ(read.entries, c.entries) << c.lines.size();
+        EXPECT_EQ(read.entries.texts(), c.entries) << c.lines.size();
         EXPECT_EQ(errorText(read), c.error) << c.lines.size();
         EXPECT_TRUE(read.messages.empty());
     }
@@ -50,7 +50,7 @@ TEST(ItemCatalog, ItemNumberAbove32767Overflows)
 {
     const CatalogRead read = readItemCatalog(linesOf(std::vector<std::string>(32769, " itm_same Same Same")));
     ASSERT_EQ(read.entries.size(), 32767);
-    EXPECT_EQ(read.entries.back(), "32767 - Same  (itm_same)");
+    EXPECT_EQ(read.entries.texts().back(), "32767 - Same  (itm_same)");
     EXPECT_EQ(
         errorText(read), "Error #6: Overflow: line 32769 of item_kinds1.txt would be item number 32768, above 32767");
 }
@@ -58,10 +58,10 @@ TEST(ItemCatalog, ItemNumberAbove32767Overflows)
 TEST(ItemCatalog, NamesDecodeByTheFileEncoding)
 {
     const QString entry = QStringLiteral("1 - Sch\u00F6ne  (itm_k\u00E9pi)");
-    EXPECT_EQ(readItemCatalog(linesOf({ " itm_none", " itm_k\xE9pi Sch\xF6ne x" }, TextCodec::Latin1)).entries,
+    EXPECT_EQ(readItemCatalog(linesOf({ " itm_none", " itm_k\xE9pi Sch\xF6ne x" }, TextCodec::Latin1)).entries.texts(),
         QStringList { entry });
     EXPECT_EQ(
-        readItemCatalog(linesOf({ " itm_none", " itm_k\xC3\xA9pi Sch\xC3\xB6ne x" })).entries, QStringList { entry });
+        readItemCatalog(linesOf({ " itm_none", " itm_k\xC3\xA9pi Sch\xC3\xB6ne x" })).entries.texts(), QStringList { entry });
 }
 
 // Faction lines begin "0 fac_"; the same lines give the fixed entry of each version and
@@ -80,7 +80,7 @@ TEST(FactionCatalog, FixedEntryPerVersionAndWhichLinesCount)
         "0 FAC_loud Loud", " 0 fac_indent Indent", "0 fac_blank  Blank", "0 fac_two Two", "0 fac_cut" });
     for (const auto& c : cases) {
         const CatalogRead read = readFactionCatalog(lines, c.version);
-        EXPECT_EQ(read.entries, (QStringList { c.first, "1 - One", "2 - ", "3 - Two" })) << c.version.toStdString();
+        EXPECT_EQ(read.entries.texts(), (QStringList { c.first, "1 - One", "2 - ", "3 - Two" })) << c.version.toStdString();
         ASSERT_EQ(read.messages.size(), c.message.isEmpty() ? 0u : 1u);
         if (!c.message.isEmpty()) {
             EXPECT_EQ(read.messages[0].text, c.message);

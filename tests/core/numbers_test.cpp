@@ -119,3 +119,30 @@ TEST(TextCodec, DecodingIsLossless)
         EXPECT_FALSE(isValidUtf8(bad)) << testing::PrintToString(bad);
     EXPECT_FALSE(encodeText(QString::fromUtf8("\xe2\x82\xac"), TextCodec::Latin1));
 }
+
+// ASCII is skipped a word at a time: a byte past 0x7F must be seen wherever it falls in or
+// after such a word, and a valid sequence must be taken up again after one.
+TEST(TextCodec, BytesPastAsciiAreSeenAtEveryPlace)
+{
+    const std::string ascii(40, 'a');
+    const struct {
+        const char* name;
+        std::string inserted;
+        bool valid;
+    } cases[] = {
+        {"Latin-1 e acute", "\xe9", false},
+        {"Latin-1 byte before a space", "\xff ", false},
+        {"two-byte sequence", "\xc3\xa9", true},
+        {"three-byte sequence", "\xe2\x82\xac", true},
+        {"four-byte sequence", "\xf0\x9f\x98\x80", true},
+        {"sequence cut short", "\xe2\x82", false},
+    };
+    for (const auto& c : cases) {
+        for (size_t at = 0; at <= ascii.size(); ++at) {
+            std::string text = ascii;
+            text.insert(at, c.inserted);
+            EXPECT_EQ(isValidUtf8(text), c.valid) << c.name << " at " << at;
+            EXPECT_EQ(codecFor(text) == TextCodec::Utf8, c.valid) << c.name << " at " << at;
+        }
+    }
+}

@@ -40,7 +40,7 @@ TEST(PartyGenerations, ListAndShowTheFieldsOfTheRecognisedLayout)
     };
     for (const Row& row : rows) {
         const ModuleState module = moduleOf(row.head, row.line);
-        EXPECT_EQ(readPartyFile(module.PartyLines).entries.join(';'), row.entries) << row.name;
+        EXPECT_EQ(readPartyFile(module.PartyLines).entries.texts().join(';'), row.entries) << row.name;
         if (row.shown.isEmpty())
             continue;
         const PartyShown s = showParty(module, 0, { 0, 5, 0, 0, 3 });

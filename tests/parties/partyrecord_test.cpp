@@ -23,7 +23,7 @@ TEST(PartyFile, ListsPartyLinesUntilOneWithoutName)
     const LineArray lines = withHeader({ " 1 0 p_town Town 0 3 1 2 0 9", "0.0 0.0", "1 0 p_nolead X 0 0 0 0 0",
         " 1 0 P_upper X", " 1 0 p_camp Camp_Site 0 0 0 0 0 ", " 1 0 p_b", " 1 0 p_c C 0 0 0 0 0" });
     const PartyFileRead read = readPartyFile(lines);
-    EXPECT_EQ(read.entries, QStringList({ "0 - Town (p_town)", "1 - Camp_Site (p_camp)" }));
+    EXPECT_EQ(read.entries.texts(), QStringList({ "0 - Town (p_town)", "1 - Camp_Site (p_camp)" }));
     EXPECT_EQ(errorText(read.error),
         "Error #9: Subscript out of range: line 8 of parties.txt has 4 fields, field 4 was asked for");
     // Entry k stands for line 2k + 3, whatever the lines before it hold.

@@ -31,7 +31,7 @@ TEST(TemplateFile, ListsTemplateLinesUntilOneWithoutName)
                          "pt_beta Beta 0 0 0 0 -1 -1 -1 -1 -1 -1 ", "pt_lonely", "pt_c C 0 " },
             TextCodec::Latin1);
     const TemplateFileRead read = readTemplateFile(lines);
-    EXPECT_EQ(read.entries, QStringList({ QString::fromUtf8("0 - Grün (pt_alpha)"), "1 - Beta (pt_beta)" }));
+    EXPECT_EQ(read.entries.texts(), QStringList({ QString::fromUtf8("0 - Grün (pt_alpha)"), "1 - Beta (pt_beta)" }));
     EXPECT_EQ(errorText(read.error),
         "Error #9: Subscript out of range: line 8 of party_templates.txt has 1 field, field 1 was asked for");
     // Entry k stands for line k + 3, whatever the lines before it hold.

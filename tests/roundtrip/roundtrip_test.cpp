@@ -92,7 +92,7 @@ public:
         const CatalogRead items = readItemCatalog(linesOf(files_.items, kItemsFile));
         const CatalogRead factions = readFactionCatalog(linesOf(files_.factions, kFactionsFile), module_.GameVersion);
         const auto templates = readTemplateFile(module_.PTLines).entries;
-        itemEntries_ = items.entries;
+        itemEntries_ = items.entries.texts();
         counts_ = { static_cast<int>(items.entries.size()), static_cast<int>(factions.entries.size()),
             static_cast<int>(troops.upgradeEntries.size()), static_cast<int>(troops.memberEntries.size()),
             static_cast<int>(templates.size()) };
@@ -197,7 +197,7 @@ private:
                 continue;
             }
             for (int n = 1; n <= was->count(); ++n) {
-                if (!rebuiltLines_.count({ now, n }) && was->lines()[n - 1] != now->lines()[n - 1])
+                if (!rebuiltLines_.count({ now, n }) && was->line(n) != now->line(n))
                     mismatch(QStringLiteral("line %1 outside every rebuilt record changed").arg(n));
             }
         }

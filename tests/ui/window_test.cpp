@@ -37,7 +37,7 @@ QStringList itemsOf(const QComboBox* combo)
     return items;
 }
 
-QString entry(const QStringListModel& model, int k)
+QString entry(const EntryListModel& model, int k)
 {
     return model.data(model.index(k)).toString();
 }

@@ -117,7 +117,8 @@ void TroopPanel::display(const TroopShown& shown)
     }
     if (shown.items) {
         ListItems->clear();
-        ListItems->addItems(inventoryEntries(*shown.items, shown.modifiers, lists_.itemEntries.stringList()));
+        ListItems->addItems(
+            inventoryEntries(*shown.items, shown.modifiers, [this](int row) { return lists_.itemEntries.text(row); }));
     }
     for (size_t k = 0; k < attributeBoxes_.size(); ++k)
         setIfPresent(attributeBoxes_[k], shown.attributes[k]);
