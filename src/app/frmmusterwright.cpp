@@ -47,6 +47,7 @@ frmMusterwright::frmMusterwright(MessageService& messages, FolderChooser& choose
     connect(cmdBrowse, &QPushButton::clicked, this, [this] { cmdBrowse_Click(); });
     connect(cmdUpdate, &QPushButton::clicked, this, [this] { cmdUpdate_Click(); });
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    buildKeyboard();
 
     Form_Load();
 }
@@ -154,6 +155,16 @@ QListView* frmMusterwright::shownRecordList() const
 {
     const Editor* chosen = chosenEditor();
     return chosen && chosen->records ? chosen->records->recordList() : nullptr;
+}
+
+void frmMusterwright::focusFind()
+{
+    const Editor* chosen = chosenEditor();
+    if (!chosen || !chosen->records || !cmbChooseFile->isEnabled())
+        return;
+    // After a load the instructions show while the selector still names this panel.
+    showPanel(chosen->panel);
+    chosen->records->focusFind();
 }
 
 } // namespace mw

@@ -58,6 +58,8 @@ public:
     bool chooseFile(const QString& entry);
     // The record list of the panel the file selector shows, if that panel has one.
     QListView* shownRecordList() const;
+    // Puts the focus into the find box of the panel the file selector names, showing it.
+    void focusFind();
 
     ModuleState& state() { return state_; }
     SharedLists& lists() { return lists_; }
@@ -79,6 +81,9 @@ private:
     void showPanel(const QWidget* panel);
     QString Save_Lines(const LineArray& lines, const QString& fileName);
     QString refuseLaterGeneration(const LineArray& lines, const QString& fileName);
+    // The shortcuts, the buttons' tooltips that name them, and Return on a focused button.
+    void buildKeyboard();
+    void pressByKey(QPushButton* button);
 
     MessageService& messages_;
     FolderChooser& chooser_;

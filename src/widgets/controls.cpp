@@ -1,6 +1,8 @@
 // Construction of the common controls.
 #include "widgets/controls.h"
 
+#include "widgets/choicelist.h"
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QItemSelectionModel>
@@ -22,8 +24,16 @@ QGroupBox* captionedGroup(const QString& caption, const QString& name, QWidget* 
 
 QGroupBox* groupAround(QWidget* content, const QString& caption, const QString& name, QWidget* parent)
 {
+    return groupAround({ content }, caption, name, parent);
+}
+
+QGroupBox* groupAround(
+    std::initializer_list<QWidget*> content, const QString& caption, const QString& name, QWidget* parent)
+{
     QGroupBox* group = captionedGroup(caption, name, parent);
-    (new QVBoxLayout(group))->addWidget(content);
+    auto* layout = new QVBoxLayout(group);
+    for (QWidget* widget : content)
+        layout->addWidget(widget);
     return group;
 }
 
@@ -62,8 +72,7 @@ QListView* recordList(QStringListModel& model, const QString& name, const QStrin
 
 QComboBox* sharedCombo(QStringListModel& model, const QString& name, const QString& label, QWidget* parent)
 {
-    auto* combo = namedControl(new QComboBox(parent), name, label);
-    combo->setEditable(false);
+    auto* combo = namedControl(new ChoiceList(parent), name, label);
     combo->setModel(&model);
     // Measuring every entry for the size hint costs about a second with thousands of them.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

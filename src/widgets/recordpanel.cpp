@@ -2,6 +2,7 @@
 #include "widgets/recordpanel.h"
 
 #include "widgets/controls.h"
+#include "widgets/findbox.h"
 
 #include <QListView>
 
@@ -13,6 +14,28 @@ RecordPanel::RecordPanel(ModuleState& module, SharedLists& lists, MessageService
     , lists_(lists)
     , messages_(messages)
 {
+}
+
+QListView* RecordPanel::makeRecordList(
+    QStringListModel& model, const QString& name, const QString& label, const QString& findName)
+{
+    QListView* list = mw::recordList(model, name, label, this);
+    FindBox* find = listFindBox(list, findName, this);
+    setTabOrder(find, list); // the keyboard visits the find box first
+    findBoxes_.insert(findBoxes_.begin(), find);
+    return list;
+}
+
+void RecordPanel::focusFind()
+{
+    findBox()->setFocus(Qt::ShortcutFocusReason);
+    findBox()->selectAll();
+}
+
+void RecordPanel::startOver()
+{
+    for (FindBox* box : findBoxes_)
+        box->clear();
 }
 
 int RecordPanel::selectedRecord() const

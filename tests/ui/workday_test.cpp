@@ -1,0 +1,257 @@
+// A modder's working day: finding records and choices by any part of their names, and working
+// by keyboard alone.
+#include "support/window_fixture.h"
+#include "widgets/controls.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <numeric>
+
+using namespace mw;
+using namespace mw::test;
+
+namespace {
+
+// A piece of entry `row`'s name, in capitals, that no other entry contains.
+QString uniquePart(const QStringList& entries, int row)
+{
+    const QString name = entries[row].section(" - ", 1).section(' ', 0, 0);
+    for (int length = 4; length < name.size(); ++length) {
+        for (int from = 1; from + length <= name.size(); ++from) {
+            const QString part = name.mid(from, length).toUpper();
+            if (entries.filter(part, Qt::CaseInsensitive).size() == 1)
+                return part;
+        }
+    }
+    ADD_FAILURE() << "no unique part in " << entries[row].toStdString();
+    return name;
+}
+
+// The rows of a list (or of a choice list's popup) that are not hidden.
+std::vector<int> shownRows(const QListView* list)
+{
+    std::vector<int> rows;
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        if (!list->isRowHidden(row))
+            rows.push_back(row);
+    }
+    return rows;
+}
+
+// The numbers (1-based) of the lines that differ between two versions of a file.
+std::vector<size_t> changedLines(const std::string& before, const std::string& after)
+{
+    const auto a = splitCrLf(before), b = splitCrLf(after);
+    std::vector<size_t> changed;
+    for (size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
+        if (i >= a.size() || i >= b.size() || a[i] != b[i])
+            changed.push_back(i + 1);
+    }
+    return changed;
+}
+
+// Every line in [first, first + count).
+std::vector<size_t> lineRange(size_t first, size_t count)
+{
+    std::vector<size_t> lines(count);
+    std::iota(lines.begin(), lines.end(), first);
+    return lines;
+}
+
+} // namespace
+
+using WorkdayTest = WindowTest;
+
+TEST_F(WorkdayTest, FindBoxesHideRowsThatKeepTheirPositions)
+{
+    const QString folder = makeModule("find", { .troops = 20 });
+    const auto before = written(folder);
+    open(folder, "troops.txt", -1);
+    auto* list = user.find<QListView>("ListTroops");
+    const QStringList entries = window.lists().troopEntries.stringList();
+    const int k = 13;
+    const QString part = uniquePart(entries, k);
+
+    user.click("txtFindTroop");
+    user.typeKeys(part.left(2)); // "narrows as it is typed"
+    std::vector<int> expected;
+    for (int row = 0; row < entries.size(); ++row) {
+        if (entries[row].contains(part.left(2), Qt::CaseInsensitive))
+            expected.push_back(row);
+    }
+    EXPECT_EQ(shownRows(list), expected);
+    user.typeKeys(part.mid(2));
+    EXPECT_EQ(shownRows(list), std::vector<int> { k });
+    EXPECT_EQ(list->model()->rowCount(), 20);
+
+    // The row shown alone is still record k: its click shows troop k, Update writes its lines.
+    user.clickRow("ListTroops", k);
+    EXPECT_EQ(user.text("txtID"), entries[k].section('(', 1).chopped(1));
+    user.click("txtName1");
+    user.press(Qt::Key_A, Qt::ControlModifier);
+    user.typeKeys("Found Again");
+    user.press(Qt::Key_Return, Qt::ControlModifier); // Update, after the name box's check
+    EXPECT_EQ(window.lists().troopEntries.stringList()[k], QString::number(k) + " - Found_Again (" + user.text("txtID") + ")");
+    user.click("cmdSave");
+    const auto after = written(folder);
+    const std::vector<size_t> record = lineRange(3 + 7 * static_cast<size_t>(k), 7);
+    for (size_t line : changedLines(before.at("troops.txt"), after.at("troops.txt")))
+        EXPECT_TRUE(std::count(record.begin(), record.end(), line)) << "line " << line;
+    EXPECT_NE(before.at("troops.txt"), after.at("troops.txt"));
+
+    // Other text in its place; Escape shows every row; Down goes to the first shown row.
+    user.click("txtFindTroop");
+    user.press(Qt::Key_A, Qt::ControlModifier);
+    user.typeKeys(uniquePart(entries, 2));
+    EXPECT_EQ(shownRows(list), std::vector<int> { 2 });
+    user.press(Qt::Key_Escape);
+    EXPECT_EQ(shownRows(list).size(), 20u);
+    EXPECT_EQ(user.text("txtFindTroop"), "");
+    user.typeKeys(part);
+    user.press(Qt::Key_Down);
+    EXPECT_EQ(user.focused(), list);
+    EXPECT_EQ(selectedRow(list), k);
+
+    // The other panels' boxes; Return takes the keyboard there too. A load empties them all.
+    for (const auto& [file, box, listName, idBox, model] :
+        { std::tuple { "party_templates.txt", "txtFindTemplate", "lstPartyTemplates", "txtPTID",
+              &window.lists().templateEntries },
+            std::tuple { "parties.txt", "txtFindParty", "lstParties", "txtPartiesID", &window.lists().partyEntries } }) {
+        user.choose("cmbChooseFile", file);
+        const QStringList records = model->stringList();
+        user.click(box);
+        user.typeKeys(uniquePart(records, 4));
+        user.press(Qt::Key_Return);
+        EXPECT_EQ(selectedRow(user.find<QListView>(listName)), 4) << box;
+        EXPECT_EQ(user.text(idBox), records[4].section('(', 1).chopped(1)) << box;
+    }
+    browseTo(folder);
+    for (const char* box : { "txtFindTroop", "txtFindTemplate", "txtFindParty" })
+        EXPECT_EQ(user.text(box), "") << box;
+    EXPECT_EQ(shownRows(list).size(), 20u);
+}
+
+TEST_F(WorkdayTest, ChoiceListsFindAnEntryByAnyPartOfItsText)
+{
+    const QString folder = makeModule("choices");
+    open(folder, "troops.txt", 1);
+    const SharedLists& l = window.lists();
+    for (const auto& [file, name, index, model, row] :
+        { std::tuple { "troops.txt", "cmbItems", -1, &l.itemEntries, 17 },
+            std::tuple { "troops.txt", "cmbUpgradePathB", -1, &l.upgradeEntries, 9 },
+            std::tuple { "troops.txt", "cmbFactions", -1, &l.factionEntries, 3 },
+            std::tuple { "party_templates.txt", "cmbPTTroops", 4, &l.memberEntries, 10 },
+            std::tuple { "party_templates.txt", "cmbPTFactions", -1, &l.factionEntries, 2 },
+            std::tuple { "parties.txt", "cmbPTemplates", -1, &l.templateEntries, 5 },
+            std::tuple { "parties.txt", "cmbPFactions", -1, &l.factionEntries, 4 } }) {
+        user.choose("cmbChooseFile", file);
+        auto* combo = user.find<QComboBox>(name, index);
+        combo->setFocus(Qt::TabFocusReason);
+        user.typeKeys(uniquePart(model->stringList(), row));
+        EXPECT_EQ(combo->currentIndex(), row) << name;
+        combo->view()->keyboardSearch(QString()); // a new search, as after a pause in typing
+        user.typeKeys("#%"); // in no entry: the choice stays
+        EXPECT_EQ(combo->currentIndex(), row) << name;
+        EXPECT_FALSE(combo->isEditable()) << name;
+    }
+
+    // The item find box narrows the choices; Return chooses the first and adds nothing.
+    user.choose("cmbChooseFile", "troops.txt");
+    auto* items = user.find<QComboBox>("cmbItems");
+    auto* inventory = user.find<QListWidget>("ListItems");
+    const int carried = inventory->count();
+    const QStringList entries = l.itemEntries.stringList();
+    user.click("txtFindItem");
+    user.typeKeys("_");
+    user.press(Qt::Key_Escape); // shows every choice again
+    user.typeKeys("HILD");
+    std::vector<int> expected;
+    for (int row = 0; row < entries.size(); ++row) {
+        if (entries[row].contains("hild", Qt::CaseInsensitive))
+            expected.push_back(row);
+    }
+    ASSERT_GE(expected.size(), 3u);
+    ASSERT_NE(expected[1], expected[0] + 1); // so that stepping over hidden rows shows
+    EXPECT_EQ(shownRows(static_cast<QListView*>(items->view())), expected);
+    user.press(Qt::Key_Return);
+    EXPECT_EQ(items->currentIndex(), expected[0]);
+    EXPECT_EQ(inventory->count(), carried);
+    // Down and End move among the shown choices only; Tab goes on to Add, and Return presses it.
+    EXPECT_EQ(user.focused(), items);
+    user.press(Qt::Key_Down);
+    EXPECT_EQ(items->currentIndex(), expected[1]);
+    user.press(Qt::Key_End);
+    EXPECT_EQ(items->currentIndex(), expected.back());
+    user.press(Qt::Key_Tab);
+    EXPECT_EQ(user.focused(), user.find("cmdAdd"));
+    user.press(Qt::Key_Return);
+    ASSERT_EQ(inventory->count(), carried + 1);
+    EXPECT_EQ(inventory->item(carried)->text(), entries[expected.back()]);
+}
+
+// Open a folder, find a troop by part of its name, change a skill, add an item found by name,
+// Update, find a template, change a member troop found by name, Update, Save: keys only.
+TEST_F(WorkdayTest, AWorkingDayByKeyboardAlone)
+{
+    const QString folder = makeModule("day");
+    const auto before = written(folder);
+    const auto keysTo = [this](const QString& name, int index, Qt::KeyboardModifiers modifiers) {
+        for (int i = 0; i < 60 && user.focused() != user.find(name, index); ++i)
+            user.press(Qt::Key_Tab, modifiers);
+        ASSERT_EQ(user.focused(), user.find(name, index));
+    };
+    chooser.answers.push_back(folder.chopped(1));
+    user.press(Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(user.text("txtFolder"), folder);
+    keysTo("cmbChooseFile", -1, Qt::ShiftModifier);
+    user.typeKeys("t");
+    ASSERT_EQ(user.text("cmbChooseFile"), "troops.txt");
+
+    const SharedLists& l = window.lists();
+    const int troop = 6, item = 21, templ = 3, member = 9;
+    user.press(Qt::Key_F, Qt::ControlModifier);
+    user.typeKeys(uniquePart(l.troopEntries.stringList(), troop));
+    user.press(Qt::Key_Return);
+    keysTo("txtIronflesh", -1, {});
+    user.typeKeys("7");
+    keysTo("txtFindItem", -1, {});
+    user.typeKeys(uniquePart(l.itemEntries.stringList(), item));
+    user.press(Qt::Key_Return);
+    user.press(Qt::Key_Tab);
+    user.press(Qt::Key_Return); // Add
+    recorder.clear();
+    user.press(Qt::Key_Return, Qt::ControlModifier); // Update
+    EXPECT_EQ(said(), "Information on " + l.troopEntries.stringList()[troop].section(' ', 2, 2).toStdString() + " ("
+            + l.troopEntries.stringList()[troop].section('(', 1).chopped(1).toStdString() + ") has been updated.");
+
+    user.press(Qt::Key_F, Qt::ControlModifier);
+    keysTo("cmbChooseFile", -1, Qt::ShiftModifier);
+    user.press(Qt::Key_Up);
+    ASSERT_EQ(user.text("cmbChooseFile"), "party_templates.txt");
+    user.press(Qt::Key_F, Qt::ControlModifier);
+    user.typeKeys(uniquePart(l.templateEntries.stringList(), templ));
+    user.press(Qt::Key_Return);
+    keysTo("cmbPTTroops", 0, {});
+    user.typeKeys(uniquePart(l.memberEntries.stringList(), member));
+    user.press(Qt::Key_Return, Qt::ControlModifier); // Update
+    user.press(Qt::Key_S, Qt::ControlModifier); // Save
+    RecordProperty("keystrokes", user.keystrokes);
+    std::printf("keyboard-only walk: %d keystrokes, besides the folder dialog\n", user.keystrokes);
+
+    // Only the two records' lines changed; they read back as edited.
+    const auto after = written(folder);
+    const std::vector<size_t> record = lineRange(3 + 7 * troop, 7);
+    const auto troopLines = changedLines(before.at("troops.txt"), after.at("troops.txt"));
+    EXPECT_FALSE(troopLines.empty());
+    for (size_t line : troopLines)
+        EXPECT_TRUE(std::count(record.begin(), record.end(), line)) << "line " << line;
+    EXPECT_EQ(changedLines(before.at("party_templates.txt"), after.at("party_templates.txt")),
+        std::vector<size_t> { 3 + templ });
+    EXPECT_EQ(after.at("parties.txt"), before.at("parties.txt"));
+    open(folder, "troops.txt", troop);
+    EXPECT_EQ(user.text("txtIronflesh"), "7");
+    auto* inventory = user.find<QListWidget>("ListItems");
+    EXPECT_EQ(inventory->item(inventory->count() - 1)->text(), l.itemEntries.stringList()[item]);
+    open(folder, "party_templates.txt", templ);
+    EXPECT_EQ(user.shown({ "cmbPTTroops/0" }), "#" + std::to_string(member));
+}
