@@ -52,6 +52,7 @@ void frmMusterwright::loadFolder(const QString& folder)
         if (editor.records)
             editor.records->startOver();
     }
+    showPending();
     if (std::none_of(failed.begin(), failed.end(), [](bool f) { return f; })) {
         moduleComplete_ = true;
         cmbChooseFile->setEnabled(true);

@@ -42,6 +42,9 @@ frmMusterwright::frmMusterwright(MessageService& messages, FolderChooser& choose
     layout->addWidget(frmControls);
 
     layout->addWidget(buildPanels(), 1);
+    lblPending = new QLabel(this);
+    lblPending->setObjectName(QStringLiteral("lblPending"));
+    layout->addWidget(lblPending);
 
     connect(cmbChooseFile, &QComboBox::currentIndexChanged, this, [this] { cmbChooseFile_Click(); });
     connect(cmdBrowse, &QPushButton::clicked, this, [this] { cmdBrowse_Click(); });

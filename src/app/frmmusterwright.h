@@ -84,6 +84,10 @@ private:
     // The shortcuts, the buttons' tooltips that name them, and Return on a focused button.
     void buildKeyboard();
     void pressByKey(QPushButton* button);
+    // The status line: how many records are updated and not saved.
+    void showPending();
+    // After Save: the records of every file that was written are no longer waiting.
+    void forgetSavedUpdates(const QString& troops, const QString& templates, const QString& parties);
 
     MessageService& messages_;
     FolderChooser& chooser_;
@@ -102,6 +106,7 @@ private:
     TroopPanel* frmTroops;
     PartiesPanel* frmParties;
     TemplatePanel* frmParty_Templates;
+    QLabel* lblPending;
     std::vector<Editor> editors_; // in the order of the file selector's entries
 };
 

@@ -3,6 +3,7 @@
 
 #include "widgets/controls.h"
 #include "widgets/findbox.h"
+#include "widgets/markedrows.h"
 
 #include <QListView>
 
@@ -20,6 +21,8 @@ QListView* RecordPanel::makeRecordList(
     QStringListModel& model, const QString& name, const QString& label, const QString& findName)
 {
     QListView* list = mw::recordList(model, name, label, this);
+    marks_ = new MarkedRows(model, list);
+    list->setModel(marks_);
     FindBox* find = listFindBox(list, findName, this);
     setTabOrder(find, list); // the keyboard visits the find box first
     findBoxes_.insert(findBoxes_.begin(), find);
@@ -32,10 +35,26 @@ void RecordPanel::focusFind()
     findBox()->selectAll();
 }
 
+int RecordPanel::updatedCount() const
+{
+    return marks_->markedCount();
+}
+
+void RecordPanel::forgetUpdates()
+{
+    marks_->clearMarks();
+}
+
 void RecordPanel::startOver()
 {
     for (FindBox* box : findBoxes_)
         box->clear();
+    forgetUpdates();
+}
+
+void RecordPanel::markUpdated(int k)
+{
+    marks_->mark(k);
 }
 
 int RecordPanel::selectedRecord() const

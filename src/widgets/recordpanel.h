@@ -1,7 +1,7 @@
 // What the three record panels have in common: a list whose entry k is record k, with a
-// find box above it; the module and list models they work on, and the window's Update. Each
-// panel takes the same three steps: show a record (the list click), read the panel, report
-// an outcome.
+// find box above it and the entries of records updated since the last load or Save in bold;
+// the module and list models they work on, and the window's Update. Each panel takes the
+// same three steps: show a record (the list click), read the panel, report an outcome.
 #pragma once
 
 #include "core/messages.h"
@@ -17,6 +17,7 @@ class QListView;
 namespace mw {
 
 class FindBox;
+class MarkedRows;
 
 class RecordPanel : public QWidget {
 public:
@@ -29,7 +30,11 @@ public:
 
     // Puts the keyboard focus into the find box of the record list, its text selected.
     void focusFind();
-    // After a folder load: empties the find boxes.
+    // How many records were updated since the last load or forgetUpdates().
+    int updatedCount() const;
+    // After the panel's file was saved: no record is waiting any more.
+    void forgetUpdates();
+    // After a folder load: empties the find boxes and forgets the updates.
     void startOver();
 
 protected:
@@ -39,6 +44,8 @@ protected:
     FindBox* findBox() const { return findBoxes_.front(); }
     // Another find box of the panel, emptied by a load as the record list's is.
     void addFindBox(FindBox* box) { findBoxes_.push_back(box); }
+    // Shows record k's entry as updated.
+    void markUpdated(int k);
 
     // The selected record, or -1 when no entry is selected.
     int selectedRecord() const;
@@ -59,6 +66,7 @@ protected:
 
 private:
     std::vector<FindBox*> findBoxes_; // the record list's first
+    MarkedRows* marks_ = nullptr;
 };
 
 } // namespace mw

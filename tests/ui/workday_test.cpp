@@ -1,8 +1,10 @@
-// A modder's working day: finding records and choices by any part of their names, and working
-// by keyboard alone.
+// A modder's working day: finding records and choices by any part of their names, working by
+// keyboard alone, and seeing what is updated and not saved.
+#include "app/shelltexts.h"
 #include "support/window_fixture.h"
 #include "widgets/controls.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <numeric>
@@ -254,4 +256,63 @@ TEST_F(WorkdayTest, AWorkingDayByKeyboardAlone)
     EXPECT_EQ(inventory->item(inventory->count() - 1)->text(), l.itemEntries.stringList()[item]);
     open(folder, "party_templates.txt", templ);
     EXPECT_EQ(user.shown({ "cmbPTTroops/0" }), "#" + std::to_string(member));
+}
+
+TEST_F(WorkdayTest, UpdatedRecordsShowInBoldUntilTheirFileIsSaved)
+{
+    const QString folder = makeModule("pending");
+    const auto status = [this] { return user.find<QLabel>("lblPending")->text().toStdString(); };
+    const auto bold = [this](const char* listName) {
+        const QAbstractItemModel* model = user.find<QListView>(listName)->model();
+        QStringList rows;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            if (model->index(row, 0).data(Qt::FontRole).value<QFont>().bold())
+                rows << QString::number(row);
+        }
+        return rows.join(',').toStdString();
+    };
+    const auto update = [this](const QString& file, const QString& list, int k) {
+        user.choose("cmbChooseFile", file);
+        user.clickRow(list, k);
+        user.click("cmdUpdate");
+    };
+    browseTo(folder);
+    const QStringList entries = window.lists().troopEntries.stringList();
+    update("troops.txt", "ListTroops", 2);
+    EXPECT_EQ(status(), "1 troop updated, not saved");
+    update("troops.txt", "ListTroops", 5);
+    update("troops.txt", "ListTroops", 2);
+    EXPECT_EQ(status(), "2 troops updated, not saved");
+    EXPECT_EQ(bold("ListTroops"), "2,5");
+    EXPECT_EQ(window.lists().troopEntries.stringList(), entries); // the texts stay
+    update("party_templates.txt", "lstPartyTemplates", 1);
+    EXPECT_EQ(status(), "2 troops and 1 template updated, not saved");
+    update("parties.txt", "lstParties", 0);
+    update("parties.txt", "lstParties", 4);
+    EXPECT_EQ(status(), "2 troops, 1 template and 2 parties updated, not saved");
+
+    // A Save in which the template writer fails keeps the template's mark only.
+    ASSERT_TRUE(QFile::remove(folder + "party_templates.txt") && QDir().mkdir(folder + "party_templates.txt"));
+    user.click("cmdSave");
+    EXPECT_EQ(status(), "1 template updated, not saved");
+    EXPECT_EQ(bold("ListTroops") + "|" + bold("lstPartyTemplates") + "|" + bold("lstParties"), "|1|");
+    ASSERT_TRUE(QDir(folder + "party_templates.txt").removeRecursively());
+    user.click("cmdSave");
+    EXPECT_EQ(status(), "");
+    EXPECT_EQ(bold("lstPartyTemplates"), "");
+
+    // A load forgets the updates it discards.
+    update("parties.txt", "lstParties", 3);
+    EXPECT_EQ(status(), "1 party updated, not saved");
+    browseTo(folder);
+    EXPECT_EQ(status(), "");
+    EXPECT_EQ(bold("lstParties"), "");
+}
+
+TEST(PendingMessage, NamesEachFileCountInTheOrderOfSave)
+{
+    EXPECT_EQ(pendingMessage(0, 0, 0), "");
+    EXPECT_EQ(pendingMessage(0, 0, 3), "3 parties updated, not saved");
+    EXPECT_EQ(pendingMessage(1, 2, 0), "1 troop and 2 templates updated, not saved");
+    EXPECT_EQ(pendingMessage(0, 1, 1), "1 template and 1 party updated, not saved");
 }

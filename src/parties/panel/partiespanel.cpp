@@ -114,6 +114,7 @@ void PartiesPanel::Update_Parties()
         if (!rebuilt.lines.empty()) {
             setEntry(lists_.partyEntries, k, rebuilt.entry);
             storeLines(module_.PartyLines, rebuilt.lines, kPartiesFile);
+            markUpdated(k);
         }
         messages_.report(rebuilt.outcome);
     });

@@ -219,6 +219,7 @@ void TemplatePanel::Update_PT()
             // One model serves this list and the parties panel's template choice.
             setEntry(lists_.templateEntries, k, rebuilt.entry);
             storeLines(module_.PTLines, rebuilt.lines, kTemplatesFile);
+            markUpdated(k);
         }
         messages_.report(rebuilt.outcome);
     });
