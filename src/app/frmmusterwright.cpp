@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace mw {
@@ -41,7 +42,13 @@ frmMusterwright::frmMusterwright(MessageService& messages, FolderChooser& choose
     buildStrip();
     layout->addWidget(frmControls);
 
-    layout->addWidget(buildPanels(), 1);
+    // On a small screen the panel area scrolls, so that every control stays reachable.
+    auto* panelArea = new QScrollArea(this);
+    panelArea->setObjectName(QStringLiteral("panelArea"));
+    panelArea->setFrameShape(QFrame::NoFrame);
+    panelArea->setWidgetResizable(true);
+    panelArea->setWidget(buildPanels());
+    layout->addWidget(panelArea, 1);
     lblPending = new QLabel(this);
     lblPending->setObjectName(QStringLiteral("lblPending"));
     layout->addWidget(lblPending);
@@ -73,13 +80,11 @@ QWidget* frmMusterwright::buildPanels()
         { kChooseTemplates, frmParty_Templates, frmParty_Templates },
         { kChooseTroops, frmTroops, frmTroops },
     };
-    QSize needed;
+    // Hidden panels take no room: the panel area scrolls as far as the shown one needs.
     for (const Editor& editor : editors_) {
         cmbChooseFile->addItem(editor.entry);
         panelLayout->addWidget(editor.panel, 0, 0);
-        needed = needed.expandedTo(editor.panel->minimumSizeHint());
     }
-    panels->setMinimumSize(needed);
     return panels;
 }
 

@@ -8,6 +8,7 @@
 #include "app/folderchooser.h"
 #include "app/frmmusterwright.h"
 #include "app/recordselection.h"
+#include "app/screenfit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -49,10 +50,10 @@ int main(int argc, char** argv)
     mw::frmMusterwright window(messages, chooser);
     dialogs.setParent(&window);
     window.Read_Musterwright_INI();
-    window.resize(1280, 800);
 
     // Shown first, so that a message of the load has its window behind it.
     window.show();
+    mw::fitToScreen(window, QSize(1280, 800));
     if (!command.folder.isEmpty()) {
         const QString folder = QDir::toNativeSeparators(QFileInfo(command.folder).absoluteFilePath());
         window.loadFolder(mw::AddBackSlash(folder));

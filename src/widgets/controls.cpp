@@ -4,6 +4,7 @@
 #include "widgets/choicelist.h"
 
 #include <QComboBox>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -41,12 +42,11 @@ QGroupBox* nameGroup(const QString& groupName, QLineEdit*& id, const QString& id
     const QString& nameName, QWidget* parent)
 {
     QGroupBox* group = captionedGroup(QStringLiteral("Name"), groupName, parent);
-    auto* layout = new QVBoxLayout(group);
+    auto* layout = new QFormLayout(group);
     for (auto [box, boxName, label] : { std::tuple { &id, idName, QStringLiteral("ID") },
              std::tuple { &name, nameName, QStringLiteral("Name") } }) {
         *box = namedControl(new QLineEdit(group), boxName, label);
-        layout->addWidget(labelFor(label, *box, group));
-        layout->addWidget(*box);
+        layout->addRow(labelFor(label, *box, group), *box);
     }
     return group;
 }

@@ -31,7 +31,7 @@ QGroupBox* groupAround(QWidget* content, const QString& caption, const QString& 
 QGroupBox* groupAround(
     std::initializer_list<QWidget*> content, const QString& caption, const QString& name, QWidget* parent);
 
-// The "Name" group of the party panels: the ID box and the Name box, each under its label.
+// The "Name" group of the party panels: the ID box and the Name box, each beside its label.
 QGroupBox* nameGroup(const QString& groupName, QLineEdit*& id, const QString& idName, QLineEdit*& name,
     const QString& nameName, QWidget* parent);
 

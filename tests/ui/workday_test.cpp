@@ -1,5 +1,6 @@
 // A modder's working day: finding records and choices by any part of their names, working by
-// keyboard alone, and seeing what is updated and not saved.
+// keyboard alone, seeing what is updated and not saved, and a window that fits its screen.
+#include "app/screenfit.h"
 #include "app/shelltexts.h"
 #include "support/window_fixture.h"
 #include "widgets/controls.h"
@@ -7,6 +8,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <numeric>
 
 using namespace mw;
@@ -315,4 +318,30 @@ TEST(PendingMessage, NamesEachFileCountInTheOrderOfSave)
     EXPECT_EQ(pendingMessage(0, 0, 3), "3 parties updated, not saved");
     EXPECT_EQ(pendingMessage(1, 2, 0), "1 troop and 2 templates updated, not saved");
     EXPECT_EQ(pendingMessage(0, 1, 1), "1 template and 1 party updated, not saved");
+}
+
+// Run on the offscreen platform's own screen (800x800) and, as the ui_screen_* tests, on
+// screens of 1280x720, 1366x768 and 2560x1440 at scale 2.
+TEST_F(WorkdayTest, TheWindowFitsItsScreenAndEveryControlCanBeScrolledTo)
+{
+    browseTo(makeModule("fit"));
+    fitToScreen(window, QSize(1280, 800));
+    const QRect available = window.screen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    EXPECT_TRUE(available.contains(frame));
+    EXPECT_LE((frame.center() - available.center()).manhattanLength(), 2);
+    EXPECT_EQ(window.size(), QSize(1280, 800).boundedTo(available.size() - (frame.size() - window.size())));
+
+    auto* area = user.find<QScrollArea>("panelArea");
+    for (const char* file : { "troops.txt", "party_templates.txt", "parties.txt" }) {
+        user.choose("cmbChooseFile", file);
+        for (QWidget* control : area->widget()->findChildren<QWidget*>()) {
+            if (!control->isVisible() || !control->focusPolicy() || control->objectName().startsWith("qt_"))
+                continue;
+            const QPoint centre = control->mapTo(area->widget(), control->rect().center());
+            area->ensureVisible(centre.x(), centre.y(), control->width() / 2 + 1, control->height() / 2 + 1);
+            const QRect shown(control->mapTo(area->viewport(), QPoint(0, 0)), control->size());
+            EXPECT_TRUE(area->viewport()->rect().contains(shown)) << control->objectName().toStdString();
+        }
+    }
 }

@@ -207,7 +207,6 @@ QLayout* TroopPanel::buildTroopColumn()
     for (QLineEdit* box : { txtID, txtName1, txtName2 })
         namesForm->addRow(labelFor(box->accessibleName(), box, this), box);
     auto* facesForm = new QFormLayout;
-    facesForm->setRowWrapPolicy(QFormLayout::WrapAllRows); // the codes need the whole width
     for (QLineEdit* box : { txtFace1, txtFace2 })
         facesForm->addRow(labelFor(box->accessibleName(), box, this), box);
     auto* attributesRow = new QHBoxLayout;
