@@ -54,6 +54,12 @@ frmMusterwright::frmMusterwright(MessageService& messages, FolderChooser& choose
     layout->addWidget(lblPending);
 
     connect(cmbChooseFile, &QComboBox::currentIndexChanged, this, [this] { cmbChooseFile_Click(); });
+    // Choosing the entry already chosen changes no index, yet shows its panel again.
+    connect(cmbChooseFile, &QComboBox::activated, this, [this] {
+        const Editor* chosen = chosenEditor();
+        if (chosen && chosen->panel->isHidden())
+            cmbChooseFile_Click();
+    });
     connect(cmdBrowse, &QPushButton::clicked, this, [this] { cmdBrowse_Click(); });
     connect(cmdUpdate, &QPushButton::clicked, this, [this] { cmdUpdate_Click(); });
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });

@@ -20,6 +20,8 @@ QGroupBox* captionedGroup(const QString& caption, const QString& name, QWidget* 
 {
     auto* group = new QGroupBox(caption, parent);
     group->setObjectName(name);
+    // Without a name of its own a group inside a group is read out with the outer caption.
+    group->setAccessibleName(caption);
     return group;
 }
 

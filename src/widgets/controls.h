@@ -23,6 +23,7 @@ template <typename W> W* namedControl(W* widget, const QString& name, const QStr
     return widget;
 }
 
+// A group box whose caption is also its accessible name.
 QGroupBox* captionedGroup(const QString& caption, const QString& name, QWidget* parent);
 
 // A captioned group that holds `content` alone.

@@ -66,6 +66,16 @@ public:
         EXPECT_EQ(combo->currentText(), entry) << name.toStdString();
     }
 
+    // Opens the list with the keyboard and takes the entry it shows with Return.
+    void reopen(const QString& name)
+    {
+        auto* combo = find<QComboBox>(name);
+        combo->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+        ASSERT_TRUE(combo->view()->isVisible()) << name.toStdString();
+        QTest::keyClick(combo->view(), Qt::Key_Return);
+    }
+
     // Keys pressed where the keyboard focus is, as at a keyboard alone; each is counted.
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, int times = 1)
     {
