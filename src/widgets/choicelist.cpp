@@ -14,8 +14,8 @@ void SearchingListView::keyboardSearch(const QString& search)
         return;
     // Letters typed within the keyboard interval extend the search; after a pause, or after
     // an empty search, a new one begins.
-    const bool fresh = search.isEmpty() || !sinceTyped_.isValid()
-        || sinceTyped_.elapsed() > QApplication::keyboardInputInterval();
+    const bool fresh
+        = search.isEmpty() || !sinceTyped_.isValid() || sinceTyped_.elapsed() > QApplication::keyboardInputInterval();
     sinceTyped_.start();
     typed_ = fresh ? search : typed_ + search;
     if (typed_.isEmpty())
@@ -42,7 +42,8 @@ void SearchingListView::keyboardSearch(const QString& search)
     }
 }
 
-ChoiceList::ChoiceList(QWidget* parent) : QComboBox(parent)
+ChoiceList::ChoiceList(QWidget* parent)
+    : QComboBox(parent)
 {
     setEditable(false);
     setView(new SearchingListView(this));

@@ -7,8 +7,8 @@
 
 namespace mw {
 
-FindBox::FindBox(QListView* rows, std::function<void(int)> goTo, const QString& name, const QString& label,
-    QWidget* parent)
+FindBox::FindBox(
+    QListView* rows, std::function<void(int)> goTo, const QString& name, const QString& label, QWidget* parent)
     : QLineEdit(parent)
     , rows_(rows)
     , goTo_(std::move(goTo))

@@ -16,8 +16,7 @@ namespace mw {
 class FindBox : public QLineEdit {
 public:
     // Narrows `rows`; `goTo(row)` takes the user to a shown row.
-    FindBox(QListView* rows, std::function<void(int)> goTo, const QString& name, const QString& label,
-        QWidget* parent);
+    FindBox(QListView* rows, std::function<void(int)> goTo, const QString& name, const QString& label, QWidget* parent);
 
     // The first row not hidden, or -1.
     int firstShownRow() const;

@@ -5,7 +5,8 @@
 
 namespace mw {
 
-MarkedRows::MarkedRows(QAbstractItemModel& source, QObject* parent) : QIdentityProxyModel(parent)
+MarkedRows::MarkedRows(QAbstractItemModel& source, QObject* parent)
+    : QIdentityProxyModel(parent)
 {
     setSourceModel(&source);
     // New rows are other entries: no mark carries over.

@@ -34,8 +34,8 @@ PartiesPanel::PartiesPanel(ModuleState& module, SharedLists& lists, MessageServi
 
 void PartiesPanel::buildControls()
 {
-    lstParties = makeRecordList(
-        lists_.partyEntries, QStringLiteral("lstParties"), QStringLiteral("Parties List"), QStringLiteral("txtFindParty"));
+    lstParties = makeRecordList(lists_.partyEntries, QStringLiteral("lstParties"), QStringLiteral("Parties List"),
+        QStringLiteral("txtFindParty"));
     FramePartiesList = groupAround(
         { findBox(), lstParties }, QStringLiteral("Parties List"), QStringLiteral("FramePartiesList"), this);
     FramePartiesName = nameGroup(QStringLiteral("FramePartiesName"), txtPartiesID, QStringLiteral("txtPartiesID"),

@@ -120,8 +120,8 @@ template <typename... Widgets> QVBoxLayout* column(Widgets*... widgets)
 
 void TroopPanel::buildControls()
 {
-    ListTroops = makeRecordList(
-        lists_.troopEntries, QStringLiteral("ListTroops"), QStringLiteral("Troop List"), QStringLiteral("txtFindTroop"));
+    ListTroops = makeRecordList(lists_.troopEntries, QStringLiteral("ListTroops"), QStringLiteral("Troop List"),
+        QStringLiteral("txtFindTroop"));
     txtID = namedControl(new QLineEdit(this), QStringLiteral("txtID"), QStringLiteral("Troop ID"));
     txtName1 = namedControl(new QLineEdit(this), QStringLiteral("txtName1"), QStringLiteral("Single"));
     txtName2 = namedControl(new QLineEdit(this), QStringLiteral("txtName2"), QStringLiteral("Multiple"));
