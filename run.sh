@@ -9,7 +9,8 @@ ninja -C build musterwright
 folder="${1:-examples/sample_module}"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ "$(uname)" != "Darwin" ]; then
     shot="$PWD/musterwright-screenshot.png"
-    QT_QPA_PLATFORM=offscreen build/src/app/musterwright "$folder" --panel troops.txt --record 1 --screenshot "$shot"
+    # A screen of 1280x800 (scripts/screens holds others: the window fits the screen it is on).
+    QT_QPA_PLATFORM="offscreen:configfile=$PWD/scripts/screens/1280x800.json" build/src/app/musterwright "$folder" --panel troops.txt --record 1 --screenshot "$shot"
     echo "No display found: the window was drawn to $shot instead."
     exit 0
 fi

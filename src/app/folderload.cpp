@@ -14,6 +14,7 @@
 #include "parties/templatefile.h"
 #include "troops/panel/trooppanel.h"
 #include "troops/troopfile.h"
+#include "widgets/recordpanel.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -47,6 +48,11 @@ void frmMusterwright::loadFolder(const QString& folder)
     const std::array<bool, 5> failed = {
         Read_Troops() != 0, Read_Items() != 0, Read_Factions() != 0, Read_Party_Templates() != 0, Read_Parties() != 0,
     };
+    for (const Editor& editor : editors_) {
+        if (editor.records)
+            editor.records->startOver();
+    }
+    showPending();
     if (std::none_of(failed.begin(), failed.end(), [](bool f) { return f; })) {
         moduleComplete_ = true;
         cmbChooseFile->setEnabled(true);

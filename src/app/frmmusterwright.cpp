@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace mw {
@@ -41,12 +42,28 @@ frmMusterwright::frmMusterwright(MessageService& messages, FolderChooser& choose
     buildStrip();
     layout->addWidget(frmControls);
 
-    layout->addWidget(buildPanels(), 1);
+    // On a small screen the panel area scrolls, so that every control stays reachable.
+    auto* panelArea = new QScrollArea(this);
+    panelArea->setObjectName(QStringLiteral("panelArea"));
+    panelArea->setFrameShape(QFrame::NoFrame);
+    panelArea->setWidgetResizable(true);
+    panelArea->setWidget(buildPanels());
+    layout->addWidget(panelArea, 1);
+    lblPending = new QLabel(this);
+    lblPending->setObjectName(QStringLiteral("lblPending"));
+    layout->addWidget(lblPending);
 
     connect(cmbChooseFile, &QComboBox::currentIndexChanged, this, [this] { cmbChooseFile_Click(); });
+    // Choosing the entry already chosen changes no index, yet shows its panel again.
+    connect(cmbChooseFile, &QComboBox::activated, this, [this] {
+        const Editor* chosen = chosenEditor();
+        if (chosen && chosen->panel->isHidden())
+            cmbChooseFile_Click();
+    });
     connect(cmdBrowse, &QPushButton::clicked, this, [this] { cmdBrowse_Click(); });
     connect(cmdUpdate, &QPushButton::clicked, this, [this] { cmdUpdate_Click(); });
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    buildKeyboard();
 
     Form_Load();
 }
@@ -69,13 +86,11 @@ QWidget* frmMusterwright::buildPanels()
         { kChooseTemplates, frmParty_Templates, frmParty_Templates },
         { kChooseTroops, frmTroops, frmTroops },
     };
-    QSize needed;
+    // Hidden panels take no room: the panel area scrolls as far as the shown one needs.
     for (const Editor& editor : editors_) {
         cmbChooseFile->addItem(editor.entry);
         panelLayout->addWidget(editor.panel, 0, 0);
-        needed = needed.expandedTo(editor.panel->minimumSizeHint());
     }
-    panels->setMinimumSize(needed);
     return panels;
 }
 
@@ -154,6 +169,16 @@ QListView* frmMusterwright::shownRecordList() const
 {
     const Editor* chosen = chosenEditor();
     return chosen && chosen->records ? chosen->records->recordList() : nullptr;
+}
+
+void frmMusterwright::focusFind()
+{
+    const Editor* chosen = chosenEditor();
+    if (!chosen || !chosen->records || !cmbChooseFile->isEnabled())
+        return;
+    // After a load the instructions show while the selector still names this panel.
+    showPanel(chosen->panel);
+    chosen->records->focusFind();
 }
 
 } // namespace mw

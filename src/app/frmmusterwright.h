@@ -60,6 +60,8 @@ public:
     bool chooseFile(const QString& entry);
     // The record list of the panel the file selector shows, if that panel has one.
     QListView* shownRecordList() const;
+    // Puts the focus into the find box of the panel the file selector names, showing it.
+    void focusFind();
 
     ModuleState& state() { return state_; }
     SharedLists& lists() { return lists_; }
@@ -81,6 +83,13 @@ private:
     void showPanel(const QWidget* panel);
     QString Save_Lines(const LineArray& lines, const QString& fileName);
     QString refuseLaterGeneration(const LineArray& lines, const QString& fileName);
+    // The shortcuts, the buttons' tooltips that name them, and Return on a focused button.
+    void buildKeyboard();
+    void pressByKey(QPushButton* button);
+    // The status line: how many records are updated and not saved.
+    void showPending();
+    // After Save: the records of every file that was written are no longer waiting.
+    void forgetSavedUpdates(const QString& troops, const QString& templates, const QString& parties);
 
     MessageService& messages_;
     FolderChooser& chooser_;
@@ -99,6 +108,7 @@ private:
     TroopPanel* frmTroops;
     PartiesPanel* frmParties;
     TemplatePanel* frmParty_Templates;
+    QLabel* lblPending;
     std::vector<Editor> editors_; // in the order of the file selector's entries
     // The three editable files as loaded (or last saved), by file name.
     std::map<QString, FileStamp> loadedStamps_;

@@ -44,6 +44,7 @@ InstructionsPanel::InstructionsPanel(QWidget* parent) : QWidget(parent)
 
     Frame1 = new QGroupBox(QStringLiteral("Instructions"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setAccessibleName(Frame1->title());
     auto* instructionsLayout = new QVBoxLayout(Frame1);
     Text1 = new QPlainTextEdit(Frame1);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -59,6 +60,7 @@ InstructionsPanel::InstructionsPanel(QWidget* parent) : QWidget(parent)
     auto* lower = new QHBoxLayout();
     Frame9 = new QGroupBox(QStringLiteral("Websites"), this);
     Frame9->setObjectName(QStringLiteral("Frame9"));
+    Frame9->setAccessibleName(Frame9->title());
     auto* sitesLayout = new QVBoxLayout(Frame9);
     Text2 = addAddressBox(Frame9, sitesLayout, "Text2", QStringLiteral("Official Website"), kOfficialSite);
     txtForum = addAddressBox(Frame9, sitesLayout, "txtForum", QStringLiteral("Discussion Forum"), kForumSite);
@@ -68,6 +70,7 @@ InstructionsPanel::InstructionsPanel(QWidget* parent) : QWidget(parent)
 
     Frame10 = new QGroupBox(QStringLiteral("Credits"), this);
     Frame10->setObjectName(QStringLiteral("Frame10"));
+    Frame10->setAccessibleName(Frame10->title());
     auto* creditsLayout = new QVBoxLayout(Frame10);
     Label1 = new QLabel(kCreditLines.at(0), Frame10);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -9,6 +9,7 @@
 #include "app/folderchooser.h"
 #include "app/frmmusterwright.h"
 #include "app/recordselection.h"
+#include "app/screenfit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -61,11 +62,11 @@ int main(int argc, char** argv)
     mw::frmMusterwright window(messages, chooser);
     dialogs.setParent(&window);
     window.Read_Musterwright_INI();
-    window.resize(1280, 800);
 
     // Shown and painted first, so that the window is never blank while a folder loads and a
     // message of the load has its window behind it.
     window.show();
+    mw::fitToScreen(window, QSize(1280, 800));
     mw::afterFirstPaint(window, [&] {
         if (!command.folder.isEmpty()) {
             const QString folder = QDir::toNativeSeparators(QFileInfo(command.folder).absoluteFilePath());

@@ -20,6 +20,7 @@ void frmMusterwright::cmdUpdate_Click()
     const Editor* chosen = chosenEditor();
     if (chosen && chosen->records)
         chosen->records->updateRecord();
+    showPending();
 }
 
 void frmMusterwright::cmdSave_Click()
@@ -30,6 +31,7 @@ void frmMusterwright::cmdSave_Click()
     const QString troops = Save_Troops();
     const QString templates = Save_PT();
     const QString parties = Save_Parties();
+    forgetSavedUpdates(troops, templates, parties);
     messages_.show(saveSummaryMessage(folder, troops, templates, parties), MessageIcon::None);
 }
 

@@ -44,4 +44,21 @@ QString writerResult(const QString& fileName, int lines)
     return fileName + QStringLiteral(" (") + QString::number(lines) + QStringLiteral(" lines)");
 }
 
+QString pendingMessage(int troops, int templates, int parties)
+{
+    QStringList parts;
+    const auto count = [&parts](int n, const char* one, const char* many) {
+        if (n > 0)
+            parts << QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+    };
+    count(troops, "troop", "troops");
+    count(templates, "template", "templates");
+    count(parties, "party", "parties");
+    if (parts.isEmpty())
+        return QString();
+    const QString last = parts.takeLast();
+    const QString all = parts.isEmpty() ? last : parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return all + QStringLiteral(" updated, not saved");
+}
+
 } // namespace mw

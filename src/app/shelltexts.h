@@ -33,6 +33,11 @@ QString saveSummaryMessage(const QString& folder, const QString& troops, const Q
 // "troops.txt (123 lines)"
 QString writerResult(const QString& fileName, int lines);
 
+// The status line of records updated and not saved, by file in the order of Save:
+// "1 troop updated, not saved", "2 troops and 1 party updated, not saved",
+// "3 troops, 1 template and 2 parties updated, not saved"; empty when nothing waits.
+QString pendingMessage(int troops, int templates, int parties);
+
 // The web addresses of the Websites group and the credit lines: our own.
 inline const QString kOfficialSite = QStringLiteral("https://musterwright.example.org/");
 inline const QString kForumSite = QStringLiteral("https://musterwright.example.org/forum/");

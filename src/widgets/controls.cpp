@@ -1,9 +1,11 @@
 // Construction of the common controls.
 #include "widgets/controls.h"
 
+#include "widgets/choicelist.h"
 #include "widgets/longchoicelist.h"
 
 #include <QComboBox>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -18,13 +20,23 @@ QGroupBox* captionedGroup(const QString& caption, const QString& name, QWidget* 
 {
     auto* group = new QGroupBox(caption, parent);
     group->setObjectName(name);
+    // Without a name of its own a group inside a group is read out with the outer caption.
+    group->setAccessibleName(caption);
     return group;
 }
 
 QGroupBox* groupAround(QWidget* content, const QString& caption, const QString& name, QWidget* parent)
 {
+    return groupAround({ content }, caption, name, parent);
+}
+
+QGroupBox* groupAround(
+    std::initializer_list<QWidget*> content, const QString& caption, const QString& name, QWidget* parent)
+{
     QGroupBox* group = captionedGroup(caption, name, parent);
-    (new QVBoxLayout(group))->addWidget(content);
+    auto* layout = new QVBoxLayout(group);
+    for (QWidget* widget : content)
+        layout->addWidget(widget);
     return group;
 }
 
@@ -32,12 +44,11 @@ QGroupBox* nameGroup(const QString& groupName, QLineEdit*& id, const QString& id
     const QString& nameName, QWidget* parent)
 {
     QGroupBox* group = captionedGroup(QStringLiteral("Name"), groupName, parent);
-    auto* layout = new QVBoxLayout(group);
+    auto* layout = new QFormLayout(group);
     for (auto [box, boxName, label] : { std::tuple { &id, idName, QStringLiteral("ID") },
              std::tuple { &name, nameName, QStringLiteral("Name") } }) {
         *box = namedControl(new QLineEdit(group), boxName, label);
-        layout->addWidget(labelFor(label, *box, group));
-        layout->addWidget(*box);
+        layout->addRow(labelFor(label, *box, group), *box);
     }
     return group;
 }
@@ -63,8 +74,7 @@ QListView* recordList(QAbstractItemModel& model, const QString& name, const QStr
 
 QComboBox* sharedCombo(QAbstractItemModel& model, const QString& name, const QString& label, QWidget* parent)
 {
-    auto* combo = namedControl(new QComboBox(parent), name, label);
-    combo->setEditable(false);
+    auto* combo = namedControl(new ChoiceList(parent), name, label);
     combo->setModel(&model);
     // Measuring every entry for the size hint costs about a second with thousands of them.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

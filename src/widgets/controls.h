@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 
 class QComboBox;
 class QGroupBox;
@@ -22,12 +23,16 @@ template <typename W> W* namedControl(W* widget, const QString& name, const QStr
     return widget;
 }
 
+// A group box whose caption is also its accessible name.
 QGroupBox* captionedGroup(const QString& caption, const QString& name, QWidget* parent);
 
 // A captioned group that holds `content` alone.
 QGroupBox* groupAround(QWidget* content, const QString& caption, const QString& name, QWidget* parent);
+// A captioned group that holds `content`, one below the other.
+QGroupBox* groupAround(
+    std::initializer_list<QWidget*> content, const QString& caption, const QString& name, QWidget* parent);
 
-// The "Name" group of the party panels: the ID box and the Name box, each under its label.
+// The "Name" group of the party panels: the ID box and the Name box, each beside its label.
 QGroupBox* nameGroup(const QString& groupName, QLineEdit*& id, const QString& idName, QLineEdit*& name,
     const QString& nameName, QWidget* parent);
 
@@ -37,7 +42,8 @@ QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent);
 // A read-only list of record entries on a shared model, one entry selectable at a time.
 QListView* recordList(QAbstractItemModel& model, const QString& name, const QString& label, QWidget* parent);
 
-// A choice-only combo on a shared model that stays fast with thousands of entries.
+// A choice-only combo on a shared model that stays fast with thousands of entries and that
+// the keyboard searches by any part of an entry (a ChoiceList).
 QComboBox* sharedCombo(QAbstractItemModel& model, const QString& name, const QString& label, QWidget* parent);
 
 // A single-line box whose text is centred, for numbers; with `digits`, just wide enough

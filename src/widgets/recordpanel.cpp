@@ -2,6 +2,8 @@
 #include "widgets/recordpanel.h"
 
 #include "widgets/controls.h"
+#include "widgets/findbox.h"
+#include "widgets/markedrows.h"
 
 #include <QListView>
 
@@ -13,6 +15,46 @@ RecordPanel::RecordPanel(ModuleState& module, SharedLists& lists, MessageService
     , lists_(lists)
     , messages_(messages)
 {
+}
+
+QListView* RecordPanel::makeRecordList(
+    QAbstractItemModel& model, const QString& name, const QString& label, const QString& findName)
+{
+    QListView* list = mw::recordList(model, name, label, this);
+    marks_ = new MarkedRows(model, list);
+    list->setModel(marks_);
+    FindBox* find = listFindBox(list, findName, this);
+    setTabOrder(find, list); // the keyboard visits the find box first
+    findBoxes_.insert(findBoxes_.begin(), find);
+    return list;
+}
+
+void RecordPanel::focusFind()
+{
+    findBox()->setFocus(Qt::ShortcutFocusReason);
+    findBox()->selectAll();
+}
+
+int RecordPanel::updatedCount() const
+{
+    return marks_->markedCount();
+}
+
+void RecordPanel::forgetUpdates()
+{
+    marks_->clearMarks();
+}
+
+void RecordPanel::startOver()
+{
+    for (FindBox* box : findBoxes_)
+        box->clear();
+    forgetUpdates();
+}
+
+void RecordPanel::markUpdated(int k)
+{
+    marks_->mark(k);
 }
 
 int RecordPanel::selectedRecord() const

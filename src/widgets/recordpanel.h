@@ -1,6 +1,7 @@
-// What the three record panels have in common: a list whose entry k is record k, the
-// module and list models they work on, and the window's Update. Each panel takes the same
-// three steps: show a record (the list click), read the panel, report an outcome.
+// What the three record panels have in common: a list whose entry k is record k, with a
+// find box above it and the entries of records updated since the last load or Save in bold;
+// the module and list models they work on, and the window's Update. Each panel takes the
+// same three steps: show a record (the list click), read the panel, report an outcome.
 #pragma once
 
 #include "core/messages.h"
@@ -9,10 +10,14 @@
 #include "widgets/sharedlists.h"
 
 #include <QWidget>
+#include <vector>
 
 class QListView;
 
 namespace mw {
+
+class FindBox;
+class MarkedRows;
 
 class RecordPanel : public QWidget {
 public:
@@ -23,7 +28,25 @@ public:
     // Applies the panel to the selected record: the window's Update.
     virtual void updateRecord() = 0;
 
+    // Puts the keyboard focus into the find box of the record list, its text selected.
+    void focusFind();
+    // How many records were updated since the last load or forgetUpdates().
+    int updatedCount() const;
+    // After the panel's file was saved: no record is waiting any more.
+    void forgetUpdates();
+    // After a folder load: empties the find boxes and forgets the updates.
+    void startOver();
+
 protected:
+    // The record list on `model` and its find box `findName` (see findBox()).
+    QListView* makeRecordList(QAbstractItemModel& model, const QString& name, const QString& label,
+        const QString& findName);
+    FindBox* findBox() const { return findBoxes_.front(); }
+    // Another find box of the panel, emptied by a load as the record list's is.
+    void addFindBox(FindBox* box) { findBoxes_.push_back(box); }
+    // Shows record k's entry as updated.
+    void markUpdated(int k);
+
     // The selected record, or -1 when no entry is selected.
     int selectedRecord() const;
     // The record whose entry is current (a click makes it current and selected), or -1.
@@ -40,6 +63,10 @@ protected:
     ModuleState& module_;
     SharedLists& lists_;
     MessageService& messages_;
+
+private:
+    std::vector<FindBox*> findBoxes_; // the record list's first
+    MarkedRows* marks_ = nullptr;
 };
 
 } // namespace mw

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "core/messages.h"
-#include "core/messages.h"
 
 #include <QStringList>
 #include <deque>

@@ -1,6 +1,7 @@
 // Drives a shown window as a person does: finds controls by objectName (and the "index"
 // of a control array), clicks buttons, list rows and check boxes, chooses entries of a
-// choice list by typing them, and types into boxes, leaving them with Tab.
+// choice list by typing them, types into boxes, leaving them with Tab, and presses keys
+// wherever the keyboard focus is.
 #pragma once
 
 #include <QAbstractButton>
@@ -64,6 +65,30 @@ public:
         QTest::keyClicks(combo, entry);
         EXPECT_EQ(combo->currentText(), entry) << name.toStdString();
     }
+
+    // Opens the list with the keyboard and takes the entry it shows with Return.
+    void reopen(const QString& name)
+    {
+        auto* combo = find<QComboBox>(name);
+        combo->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+        ASSERT_TRUE(combo->view()->isVisible()) << name.toStdString();
+        QTest::keyClick(combo->view(), Qt::Key_Return);
+    }
+
+    // Keys pressed where the keyboard focus is, as at a keyboard alone; each is counted.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, int times = 1)
+    {
+        for (int i = 0; i < times; ++i, ++keystrokes)
+            QTest::keyClick(focused(), key, modifiers);
+    }
+    void typeKeys(const QString& text)
+    {
+        keystrokes += static_cast<int>(text.size());
+        QTest::keyClicks(focused(), text);
+    }
+    QWidget* focused() const { return QApplication::focusWidget() ? QApplication::focusWidget() : &window_; }
+    int keystrokes = 0;
 
     // Replaces the box's text by typing, then leaves it with Tab.
     void type(const QString& name, const QString& text, int index = -1)

@@ -4,6 +4,8 @@
 #include "support/window_fixture.h"
 
 #include <QAbstractItemView>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -81,19 +83,33 @@ TEST_F(WindowFlow, StartsOnTheInstructions)
     EXPECT_EQ(user.find<QPlainTextEdit>("Text1")->toPlainText(), QString(expected).replace("\r\n", "\n"));
 }
 
+// Controls and groups are read out by their captions; only the buttons with a shortcut have
+// a tooltip, which names it.
 TEST_F(WindowFlow, EveryControlHasAnAccessibleNameAndNoDescription)
 {
+    const std::map<QString, QString> tips = { { "cmdBrowse", "Load a module folder (Ctrl+O)" },
+        { "cmdUpdate", "Apply the panel to the selected record (Ctrl+Return)" },
+        { "cmdSave", "Write troops.txt, party_templates.txt and parties.txt (Ctrl+S)" } };
     for (QWidget* w : window.findChildren<QWidget*>()) {
         const bool control = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)
             || qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractItemView*>(w)
-            || qobject_cast<QPlainTextEdit*>(w);
+            || qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QGroupBox*>(w);
         if (!control || w->objectName().startsWith("qt_") || w->parent()->inherits("QComboBox")
             || w->parent()->inherits("QComboBoxPrivateContainer"))
             continue;
         const std::string name = w->objectName().toStdString();
         EXPECT_FALSE(name.empty()) << w->metaObject()->className();
         EXPECT_FALSE(w->accessibleName().isEmpty()) << name;
-        EXPECT_TRUE(w->accessibleDescription().isEmpty() && w->toolTip().isEmpty()) << name;
+        EXPECT_TRUE(w->accessibleDescription().isEmpty()) << name;
+        EXPECT_EQ(w->toolTip(), tips.count(w->objectName()) ? tips.at(w->objectName()) : "") << name;
+        if (const auto* group = qobject_cast<QGroupBox*>(w)) {
+            EXPECT_EQ(group->accessibleName(), group->title()) << name;
+        }
+    }
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->buddy()) {
+            EXPECT_EQ(label->buddy()->accessibleName(), label->text()) << label->objectName().toStdString();
+        }
     }
 }
 
@@ -121,6 +137,8 @@ TEST_F(WindowFlow, AWholeFolderLoadsSilentlyThenPanelsSwitchAndCancelKeepsIt)
     browseTo(folder);
     EXPECT_EQ(layout(user), "frmInstructions" + kAllEnabled);
     EXPECT_EQ(user.text("cmbChooseFile"), "parties.txt");
+    user.reopen("cmbChooseFile"); // choosing the entry it shows shows its panel again
+    EXPECT_EQ(layout(user), "frmParties" + kAllEnabled);
     user.choose("cmbChooseFile", "troops.txt");
 
     const int parties = window.lists().partyEntries.rowCount();

@@ -4,6 +4,7 @@
 #include "widgets/focusout.h"
 #include "parties/fieldchecks.h"
 #include "widgets/controls.h"
+#include "widgets/findbox.h"
 #include "parties/partyfile.h"
 #include "parties/partytexts.h"
 
@@ -33,9 +34,10 @@ PartiesPanel::PartiesPanel(ModuleState& module, SharedLists& lists, MessageServi
 
 void PartiesPanel::buildControls()
 {
-    lstParties
-        = mw::recordList(lists_.partyEntries, QStringLiteral("lstParties"), QStringLiteral("Parties List"), this);
-    FramePartiesList = groupAround(lstParties, QStringLiteral("Parties List"), QStringLiteral("FramePartiesList"), this);
+    lstParties = makeRecordList(lists_.partyEntries, QStringLiteral("lstParties"), QStringLiteral("Parties List"),
+        QStringLiteral("txtFindParty"));
+    FramePartiesList = groupAround(
+        { findBox(), lstParties }, QStringLiteral("Parties List"), QStringLiteral("FramePartiesList"), this);
     FramePartiesName = nameGroup(QStringLiteral("FramePartiesName"), txtPartiesID, QStringLiteral("txtPartiesID"),
         txtPartiesName, QStringLiteral("txtPartiesName"), this);
     cmbPTemplates = sharedCombo(
@@ -112,6 +114,7 @@ void PartiesPanel::Update_Parties()
         if (!rebuilt.lines.empty()) {
             setEntry(lists_.partyEntries, k, rebuilt.entry);
             storeLines(module_.PartyLines, rebuilt.lines, kPartiesFile);
+            markUpdated(k);
         }
         messages_.report(rebuilt.outcome);
     });

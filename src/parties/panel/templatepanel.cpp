@@ -4,6 +4,7 @@
 #include "widgets/focusout.h"
 #include "parties/fieldchecks.h"
 #include "widgets/controls.h"
+#include "widgets/findbox.h"
 #include "parties/partytexts.h"
 #include "parties/personality.h"
 #include "parties/templatefile.h"
@@ -32,10 +33,10 @@ TemplatePanel::TemplatePanel(ModuleState& module, SharedLists& lists, MessageSer
 
 void TemplatePanel::buildControls()
 {
-    lstPartyTemplates = mw::recordList(lists_.templateEntries, QStringLiteral("lstPartyTemplates"),
-        QStringLiteral("Party_Templates List"), this);
-    FramePTList = groupAround(
-        lstPartyTemplates, QStringLiteral("Party_Templates List"), QStringLiteral("FramePTList"), this);
+    lstPartyTemplates = makeRecordList(lists_.templateEntries, QStringLiteral("lstPartyTemplates"),
+        QStringLiteral("Party_Templates List"), QStringLiteral("txtFindTemplate"));
+    FramePTList = groupAround({ findBox(), lstPartyTemplates }, QStringLiteral("Party_Templates List"),
+        QStringLiteral("FramePTList"), this);
     FramePTName = nameGroup(
         QStringLiteral("FramePTName"), txtPTID, QStringLiteral("txtPTID"), txtPTName, QStringLiteral("txtPTName"), this);
     buildPersonality();
@@ -218,6 +219,7 @@ void TemplatePanel::Update_PT()
             // One model serves this list and the parties panel's template choice.
             setEntry(lists_.templateEntries, k, rebuilt.entry);
             storeLines(module_.PTLines, rebuilt.lines, kTemplatesFile);
+            markUpdated(k);
         }
         messages_.report(rebuilt.outcome);
     });

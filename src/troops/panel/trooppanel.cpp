@@ -176,6 +176,7 @@ void TroopPanel::Update_Troop()
                 setEntry(lists_.upgradeEntries, troop, rebuilt.upgradeEntry);
             }
             storeLines(module_.TroopLines, rebuilt.lines, kTroopsFile);
+            markUpdated(troop);
         }
         messages_.report(rebuilt.outcome);
     });

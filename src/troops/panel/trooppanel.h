@@ -22,6 +22,8 @@ class QRadioButton;
 
 namespace mw {
 
+class FindBox;
+
 class TroopPanel : public RecordPanel {
     Q_OBJECT
 public:
@@ -73,6 +75,7 @@ private:
     QComboBox* cmbUpgradePathB;
     QComboBox* cmbFactions;
     QComboBox* cmbItems;
+    FindBox* txtFindItem;
     QListWidget* ListItems;
     QPushButton* cmdAdd;
     QPushButton* cmdUp;

@@ -3,6 +3,7 @@
 #include "troops/panel/trooppanel.h"
 
 #include "widgets/controls.h"
+#include "widgets/findbox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -119,7 +120,8 @@ template <typename... Widgets> QVBoxLayout* column(Widgets*... widgets)
 
 void TroopPanel::buildControls()
 {
-    ListTroops = mw::recordList(lists_.troopEntries, QStringLiteral("ListTroops"), QStringLiteral("Troop List"), this);
+    ListTroops = makeRecordList(lists_.troopEntries, QStringLiteral("ListTroops"), QStringLiteral("Troop List"),
+        QStringLiteral("txtFindTroop"));
     txtID = namedControl(new QLineEdit(this), QStringLiteral("txtID"), QStringLiteral("Troop ID"));
     txtName1 = namedControl(new QLineEdit(this), QStringLiteral("txtName1"), QStringLiteral("Single"));
     txtName2 = namedControl(new QLineEdit(this), QStringLiteral("txtName2"), QStringLiteral("Multiple"));
@@ -157,6 +159,8 @@ void TroopPanel::buildControls()
 void TroopPanel::makeItemControls()
 {
     cmbItems = sharedCombo(lists_.itemEntries, QStringLiteral("cmbItems"), QStringLiteral("Items"), this);
+    txtFindItem = choiceFindBox(cmbItems, QStringLiteral("txtFindItem"), QStringLiteral("Find item"), this);
+    addFindBox(txtFindItem);
     ListItems = namedControl(new QListWidget(this), QStringLiteral("ListItems"), QStringLiteral("Items"));
     ListItems->setSelectionMode(QAbstractItemView::SingleSelection);
     ListItems->setUniformItemSizes(true);
@@ -165,6 +169,9 @@ void TroopPanel::makeItemControls()
         const QString text = QString::fromLatin1(caption);
         *button = namedControl(new QPushButton(text, this), QStringLiteral("cmd") + text, text);
     }
+    // The keyboard goes from the find box to the choice and on to Add.
+    setTabOrder(txtFindItem, cmbItems);
+    setTabOrder(cmbItems, cmdAdd);
 }
 
 QGroupBox* TroopPanel::buildItems()
@@ -174,8 +181,7 @@ QGroupBox* TroopPanel::buildItems()
     auto* listAndButtons = new QHBoxLayout;
     listAndButtons->addWidget(ListItems, 1);
     listAndButtons->addLayout(buttons);
-    auto* items = new QVBoxLayout;
-    items->addWidget(cmbItems);
+    QVBoxLayout* items = column(txtFindItem, cmbItems);
     items->addLayout(listAndButtons, 1);
     return groupOf(QStringLiteral("Items"), QStringLiteral("fraItems"), items, this);
 }
@@ -201,7 +207,6 @@ QLayout* TroopPanel::buildTroopColumn()
     for (QLineEdit* box : { txtID, txtName1, txtName2 })
         namesForm->addRow(labelFor(box->accessibleName(), box, this), box);
     auto* facesForm = new QFormLayout;
-    facesForm->setRowWrapPolicy(QFormLayout::WrapAllRows); // the codes need the whole width
     for (QLineEdit* box : { txtFace1, txtFace2 })
         facesForm->addRow(labelFor(box->accessibleName(), box, this), box);
     auto* attributesRow = new QHBoxLayout;
@@ -225,7 +230,8 @@ QLayout* TroopPanel::buildTroopColumn()
 
 void TroopPanel::buildLayout()
 {
-    auto* list = groupOf(QStringLiteral("Troop List"), QStringLiteral("fraTroopList"), column(ListTroops), this);
+    auto* list = groupOf(
+        QStringLiteral("Troop List"), QStringLiteral("fraTroopList"), column(findBox(), ListTroops), this);
     ListTroops->setMinimumWidth(ListTroops->fontMetrics().horizontalAdvance(QString(30, u'x')));
 
     QVBoxLayout* numbersColumn = column(groupOf(QStringLiteral("Proficiencies"), QStringLiteral("fraProficiencies"),
