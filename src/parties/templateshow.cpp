@@ -37,8 +37,9 @@ void readMemberSlots(
                 fields, c - 4, troopCount, QStringLiteral("member troop"), lineNumber, kTemplatesFile);
             keep(c - 4);
             keep(c - 1);
-            // The panel shows troop 0 as no troop, which is written as an empty slot.
-            if (slot.troop == 0)
+            // The panel shows troop 0 as no troop and -1 as no choice; both are written as an
+            // empty slot.
+            if (slot.troop <= 0)
                 lost << fieldPlace(c - 4, lineNumber, kTemplatesFile);
             slot.min = decodeText(fieldAt(fields, c - 3, lineNumber, kTemplatesFile), codec);
             slot.max = decodeText(fieldAt(fields, c - 2, lineNumber, kTemplatesFile), codec);

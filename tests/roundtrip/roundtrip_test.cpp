@@ -6,6 +6,7 @@
 #include "catalog/catalogs.h"
 #include "core/textfiles.h"
 #include "modulegen.h"
+#include "support/shownvalues.h"
 #include "parties/partyfile.h"
 #include "parties/partyrecord.h"
 #include "parties/templatefile.h"
@@ -18,6 +19,7 @@
 #include <set>
 
 using namespace mw;
+using mw::test::values;
 
 namespace {
 
@@ -26,48 +28,6 @@ LineArray linesOf(const std::string& bytes, const QString& name)
     return LineArray(splitLines(bytes, name), codecFor(bytes));
 }
 
-template <typename T> QString text(const std::optional<T>& value)
-{
-    if (!value)
-        return QStringLiteral("-");
-    if constexpr (std::is_same_v<T, QString>)
-        return *value;
-    else
-        return QString::number(*value);
-}
-
-// Every value a shown record gives the panel, as one text.
-QString values(const TroopShown& s)
-{
-    QStringList out { text(s.id), text(s.name1), text(s.name2), text(s.faction), text(s.upgradeA),
-        text(s.upgradeB), text(s.gender), text(s.face1), text(s.face2) };
-    for (int state : s.flagStates.value_or(std::array<int, kFlagBoxes.size()> {}))
-        out << QString::number(state);
-    for (int item : s.items.value_or(std::vector<int> {}))
-        out << QString::number(item);
-    for (const QString& modifier : s.modifiers)
-        out << modifier;
-    for (const auto& v : s.attributes)
-        out << text(v);
-    for (const auto& v : s.proficiencies)
-        out << text(v);
-    for (const auto& v : s.skills)
-        out << text(v);
-    return out.join('|');
-}
-
-QString values(const TemplateShown& s)
-{
-    QStringList out { text(s.id), text(s.name), text(s.menu), text(s.faction), text(s.personality) };
-    for (const auto& m : s.members)
-        out << (m ? QStringLiteral("%1 %2 %3 %4").arg(m->troop).arg(m->min, m->max).arg(m->prisoner) : "-");
-    return out.join('|');
-}
-
-QString values(const PartyShown& s)
-{
-    return QStringList { text(s.id), text(s.name), text(s.menu), text(s.partyTemplate), text(s.faction) }.join('|');
-}
 
 struct Tally {
     int modules = 0, lines = 0, updates = 0, refusals = 0, mismatches = 0;
