@@ -9,6 +9,11 @@ cd "$(dirname "$0")"
 scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
 
+# Every tracked source follows .clang-format.
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+fi
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMW_WERROR=ON >/dev/null
 ninja -C build
 ctest --test-dir build --output-on-failure

@@ -4,10 +4,10 @@
 // of repeated runs with their minimum and maximum; runs that are compared are interleaved
 // and their ratios taken pair by pair. What a user waits for is timed with its paint.
 #include "app/frmmusterwright.h"
-#include "check/modulecheck.h"
 #include "benchchild.h"
 #include "benchstats.h"
 #include "benchwindow.h"
+#include "check/modulecheck.h"
 #include "modulegen.h"
 
 #include <QAbstractItemView>
@@ -53,8 +53,8 @@ processes of their own (the benchmark runs itself with --child-start / --child-m
 Build it as a release build: cmake -B build-release -DCMAKE_BUILD_TYPE=Release.
 )";
 
-const char* const kFiles[] = {"troops.txt", "item_kinds1.txt", "factions.txt", "party_templates.txt", "parties.txt"};
-const char* const kPanels[] = {"troops.txt", "party_templates.txt", "parties.txt"};
+const char* const kFiles[] = { "troops.txt", "item_kinds1.txt", "factions.txt", "party_templates.txt", "parties.txt" };
+const char* const kPanels[] = { "troops.txt", "party_templates.txt", "parties.txt" };
 
 // The floor: the bytes read with read(), then every line end and space found once.
 size_t floorPass(const std::vector<std::string>& paths)
@@ -62,7 +62,7 @@ size_t floorPass(const std::vector<std::string>& paths)
     size_t found = 0;
     for (const auto& path : paths) {
         const int fd = ::open(path.c_str(), O_RDONLY);
-        struct stat st {};
+        struct stat st { };
         if (fd < 0 || ::fstat(fd, &st) != 0)
             std::abort();
         std::string bytes(static_cast<size_t>(st.st_size), '\0');
@@ -134,7 +134,7 @@ std::unique_ptr<mw::frmMusterwright> newWindow(SilentMessages& messages, NoChoos
 
 void paintEveryPanel(QWidget& window)
 {
-    for (const char* panel : {"troops.txt", "party_templates.txt", "parties.txt", "Instructions"}) {
+    for (const char* panel : { "troops.txt", "party_templates.txt", "parties.txt", "Instructions" }) {
         choosePanel(window, QString::fromLatin1(panel));
         window.repaint();
     }
@@ -156,7 +156,8 @@ int unpainted = 0; // timed steps that did not paint what they should have
 // The offscreen platform says, for every popup, what it cannot do; that is no news here.
 void quietPlatform(QtMsgType type, const QMessageLogContext&, const QString& text)
 {
-    if (text.startsWith(QLatin1String("This plugin does not support")) || text.startsWith(QLatin1String("QStandardPaths:")))
+    if (text.startsWith(QLatin1String("This plugin does not support"))
+        || text.startsWith(QLatin1String("QStandardPaths:")))
         return;
     std::fprintf(stderr, "%s\n", qPrintable(text));
     if (type == QtFatalMsg)
@@ -228,7 +229,7 @@ int main(int argc, char** argv)
     const char* build = "DEBUG build: figures are not comparable";
 #endif
     std::printf("mwbench: %s; Qt %s, platform %s, %s; %d runs per figure%s\n", machineLine().c_str(), qVersion(),
-                qPrintable(QGuiApplication::platformName()), build, runs, newer ? "; newer generation" : "");
+        qPrintable(QGuiApplication::platformName()), build, runs, newer ? "; newer generation" : "");
     const Module module = describe(folder);
 
     // Processes of their own first, while nothing else of the benchmark is in memory.
@@ -278,11 +279,12 @@ int main(int argc, char** argv)
 
     // Panel switches with their paint.
     std::vector<Row> switchRows;
-    for (const char* panel : {"troops.txt", "party_templates.txt", "parties.txt", "Instructions"}) {
+    for (const char* panel : { "troops.txt", "party_templates.txt", "parties.txt", "Instructions" }) {
         std::vector<double> times;
         for (int i = 0; i < runs; ++i) {
-            choosePanel(*window, QStringLiteral("Instructions") == QLatin1String(panel) ? QStringLiteral("troops.txt")
-                                                                                         : QStringLiteral("Instructions"));
+            choosePanel(*window,
+                QStringLiteral("Instructions") == QLatin1String(panel) ? QStringLiteral("troops.txt")
+                                                                       : QStringLiteral("Instructions"));
             settle();
             paints.watch(panelWidget(*window, QString::fromLatin1(panel)));
             const auto start = Clock::now();
@@ -291,7 +293,7 @@ int main(int argc, char** argv)
             times.push_back(msSince(start));
             unpainted += paints.watchedPaints() == 0 && QLatin1String(panel) != QLatin1String("Instructions");
         }
-        switchRows.push_back({std::string("switch to ") + panel + ", painted", summarise(times), "ms"});
+        switchRows.push_back({ std::string("switch to ") + panel + ", painted", summarise(times), "ms" });
     }
 
     // Clicks on records spread over the whole list, with the paint of the panel's fields.
@@ -315,14 +317,14 @@ int main(int argc, char** argv)
             times.push_back(msSince(start));
             unpainted += paints.watchedPaints() == 0;
         }
-        clickRows.push_back({std::string("click a record of ") + panel + ", fields painted", summarise(times), "ms", 8,
-                             "< 8 ms"});
+        clickRows.push_back(
+            { std::string("click a record of ") + panel + ", fields painted", summarise(times), "ms", 8, "< 8 ms" });
     }
 
     // Every drop-down opened, its list painted, and closed again.
     std::vector<Row> comboRows;
     std::vector<double> worst(static_cast<size_t>(runs), 0.0);
-    for (const char* panel : {"troops.txt", "party_templates.txt", "parties.txt", "Instructions"}) {
+    for (const char* panel : { "troops.txt", "party_templates.txt", "parties.txt", "Instructions" }) {
         choosePanel(*window, QString::fromLatin1(panel));
         settle();
         QWidget* owner = panelWidget(*window, QString::fromLatin1(panel));
@@ -345,7 +347,7 @@ int main(int argc, char** argv)
             }
             const QString name = combo->objectName() + (nth ? QStringLiteral("[%1]").arg(nth) : QString());
             const QString what = QStringLiteral("open %1 (%2 entries), painted").arg(name).arg(combo->count());
-            comboRows.push_back({what.toStdString(), summarise(times), "ms", 16, "< 16 ms"});
+            comboRows.push_back({ what.toStdString(), summarise(times), "ms", 16, "< 16 ms" });
         }
     }
 
@@ -363,7 +365,7 @@ int main(int argc, char** argv)
         control<QPushButton>(*window, "cmdSave")->click();
         updateSave.push_back(msSince(start));
         start = Clock::now();
-        for (const char* name : {"troops.txt", "party_templates.txt", "parties.txt"}) {
+        for (const char* name : { "troops.txt", "party_templates.txt", "parties.txt" }) {
             QFile in(folder + QString::fromLatin1(name));
             in.open(QIODevice::ReadOnly);
             const QByteArray bytes = in.readAll();
@@ -381,38 +383,39 @@ int main(int argc, char** argv)
         return v;
     };
     std::vector<Row> rows;
-    rows.push_back({"floor: read() the five files, find every line end and space", summarise(floors), "ms"});
-    rows.push_back({"folder load into a fresh window, lists filled", summarise(fresh), "ms"});
-    rows.push_back({"  to the floor", pairedRatio(fresh, floorFresh), "x", 3, "<= 3x"});
-    rows.push_back({"folder load into a fresh window + first paint of each panel", summarise(freshPainted), "ms"});
-    rows.push_back({"  to the floor", pairedRatio(freshPainted, floorFresh), "x", 4, "<= 4x"});
-    rows.push_back({"reload into the same window, lists filled", summarise(reload), "ms"});
-    rows.push_back({"  to the floor", pairedRatio(reload, floorReload), "x", 3, "<= 3x"});
-    rows.push_back({"module check (--check), " + std::to_string(findings) + " findings", summarise(check), "ms"});
-    rows.push_back({"  to the reload", pairedRatio(check, reload), "x", 2, "< 2x"});
-    rows.push_back({"start to first painted window, no folder", summarise(starts.paintedEmpty), "ms"});
-    rows.push_back({"start to first painted window, module on the command line", summarise(starts.paintedLoaded), "ms"});
-    rows.push_back({"  to the start without a folder", pairedRatio(starts.paintedLoaded, starts.paintedEmpty), "x", 1.3,
-                    "<= 1.3x"});
-    rows.push_back({"start to module loaded and painted", summarise(starts.readyLoaded), "ms"});
-    rows.push_back({"heap growth of a load and paint (own process)", summarise(memory.heapGrowthMiB), "MiB"});
-    rows.push_back({"  to the size of the files", summarise(scaled(memory.heapGrowthMiB, module.bytes / 1048576.0)), "x",
-                    1.5, "<= 1.5x"});
-    rows.push_back({"peak RSS of that process", summarise(memory.peakRssMiB), "MiB"});
+    rows.push_back({ "floor: read() the five files, find every line end and space", summarise(floors), "ms" });
+    rows.push_back({ "folder load into a fresh window, lists filled", summarise(fresh), "ms" });
+    rows.push_back({ "  to the floor", pairedRatio(fresh, floorFresh), "x", 3, "<= 3x" });
+    rows.push_back({ "folder load into a fresh window + first paint of each panel", summarise(freshPainted), "ms" });
+    rows.push_back({ "  to the floor", pairedRatio(freshPainted, floorFresh), "x", 4, "<= 4x" });
+    rows.push_back({ "reload into the same window, lists filled", summarise(reload), "ms" });
+    rows.push_back({ "  to the floor", pairedRatio(reload, floorReload), "x", 3, "<= 3x" });
+    rows.push_back({ "module check (--check), " + std::to_string(findings) + " findings", summarise(check), "ms" });
+    rows.push_back({ "  to the reload", pairedRatio(check, reload), "x", 2, "< 2x" });
+    rows.push_back({ "start to first painted window, no folder", summarise(starts.paintedEmpty), "ms" });
+    rows.push_back(
+        { "start to first painted window, module on the command line", summarise(starts.paintedLoaded), "ms" });
+    rows.push_back({ "  to the start without a folder", pairedRatio(starts.paintedLoaded, starts.paintedEmpty), "x",
+        1.3, "<= 1.3x" });
+    rows.push_back({ "start to module loaded and painted", summarise(starts.readyLoaded), "ms" });
+    rows.push_back({ "heap growth of a load and paint (own process)", summarise(memory.heapGrowthMiB), "MiB" });
+    rows.push_back({ "  to the size of the files", summarise(scaled(memory.heapGrowthMiB, module.bytes / 1048576.0)),
+        "x", 1.5, "<= 1.5x" });
+    rows.push_back({ "peak RSS of that process", summarise(memory.peakRssMiB), "MiB" });
     rows.insert(rows.end(), clickRows.begin(), clickRows.end());
     rows.insert(rows.end(), switchRows.begin(), switchRows.end());
     rows.insert(rows.end(), comboRows.begin(), comboRows.end());
-    rows.push_back({"slowest drop-down of each run", summarise(worst), "ms", 16, "< 16 ms"});
-    rows.push_back({"Update + Save of a troop", summarise(updateSave), "ms"});
-    rows.push_back({"write the same three files (QSaveFile)", summarise(rawWrite), "ms"});
-    rows.push_back({"  Update + Save to that", pairedRatio(updateSave, rawWrite), "x"});
+    rows.push_back({ "slowest drop-down of each run", summarise(worst), "ms", 16, "< 16 ms" });
+    rows.push_back({ "Update + Save of a troop", summarise(updateSave), "ms" });
+    rows.push_back({ "write the same three files (QSaveFile)", summarise(rawWrite), "ms" });
+    rows.push_back({ "  Update + Save to that", pairedRatio(updateSave, rawWrite), "x" });
     printTable(rows);
 
     std::printf("lists: %d troops, %d templates, %d parties; messages during the loads: %d; timed steps that "
                 "painted nothing: %d\n",
-                recordListOf(*window, QStringLiteral("troops.txt"))->model()->rowCount(),
-                recordListOf(*window, QStringLiteral("party_templates.txt"))->model()->rowCount(),
-                recordListOf(*window, QStringLiteral("parties.txt"))->model()->rowCount(), loadMessages, unpainted);
+        recordListOf(*window, QStringLiteral("troops.txt"))->model()->rowCount(),
+        recordListOf(*window, QStringLiteral("party_templates.txt"))->model()->rowCount(),
+        recordListOf(*window, QStringLiteral("parties.txt"))->model()->rowCount(), loadMessages, unpainted);
     // A find box narrows its list at every keystroke: the time from the letter to the painted
     // list, for each letter of a few searches.
     auto keystrokeMs = [&](const char* panel, const char* box, std::initializer_list<const char*> searches) {

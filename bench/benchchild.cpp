@@ -105,7 +105,7 @@ int memoryChild(int& argc, char** argv, const QString& folder)
     settle();
     const long long before = heapInUse();
     window.loadFolder(folder);
-    for (const char* panel : {"troops.txt", "party_templates.txt", "parties.txt", "Instructions"}) {
+    for (const char* panel : { "troops.txt", "party_templates.txt", "parties.txt", "Instructions" }) {
         choosePanel(window, QString::fromLatin1(panel));
         window.repaint();
     }
@@ -120,9 +120,9 @@ StartTimes measureStarts(const QString& self, const QString& folder, int runs)
     StartTimes times;
     for (int i = 0; i < runs; ++i) {
         // Without and with a folder, in turn.
-        for (const bool withFolder : {false, true}) {
+        for (const bool withFolder : { false, true }) {
             const long long launched = monotonicNs();
-            QStringList args{QStringLiteral("--child-start")};
+            QStringList args { QStringLiteral("--child-start") };
             if (withFolder)
                 args << folder;
             const auto words = runChild(self, args);
@@ -143,7 +143,7 @@ MemoryFigures measureMemory(const QString& self, const QString& folder, int runs
 {
     MemoryFigures figures;
     for (int i = 0; i < runs; ++i) {
-        const auto words = runChild(self, {QStringLiteral("--child-memory"), folder});
+        const auto words = runChild(self, { QStringLiteral("--child-memory"), folder });
         figures.heapGrowthMiB.push_back((valueOf(words, "heap_after") - valueOf(words, "heap_before")) / 1048576.0);
         figures.peakRssMiB.push_back(valueOf(words, "peak_kib") / 1024.0);
     }

@@ -49,7 +49,11 @@ inline Figure pairedRatio(const std::vector<double>& a, const std::vector<double
 // One line of the table. `limit` > 0 gives a goal: the median must stay below it.
 struct Row {
     Row(std::string what_, Figure figure_, std::string unit_, double limit_ = 0, std::string goal_ = {})
-        : what(std::move(what_)), figure(figure_), unit(std::move(unit_)), limit(limit_), goal(std::move(goal_))
+        : what(std::move(what_))
+        , figure(figure_)
+        , unit(std::move(unit_))
+        , limit(limit_)
+        , goal(std::move(goal_))
     {
     }
     std::string what;
@@ -75,7 +79,7 @@ inline void printTable(const std::vector<Row>& rows)
             return std::string(buf);
         };
         std::printf("%-56s %9s %9s %9s  %-10s %s\n", r.what.c_str(), cell(r.figure.median).c_str(),
-                    cell(r.figure.min).c_str(), cell(r.figure.max).c_str(), r.goal.c_str(), verdict);
+            cell(r.figure.min).c_str(), cell(r.figure.max).c_str(), r.goal.c_str(), verdict);
     }
 }
 

@@ -63,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::mustNotThrow(
         [&] {
             for (int k = 0; k < std::min<int>(troops.troopEntries.size(), 4); ++k)
-                roundTrip(module, &ModuleState::TroopLines, k, counts, showTroop,
+                roundTrip(
+                    module, &ModuleState::TroopLines, k, counts, showTroop,
                     [&](const TroopShown& s, int i) { return troopInputOf(s, i, items); }, rebuildTroop);
             for (int k = 0; k < std::min(templates, 4); ++k)
                 roundTrip(module, &ModuleState::PTLines, k, counts, showTemplate, templateInputOf, rebuildTemplate);

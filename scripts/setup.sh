@@ -6,7 +6,7 @@ set -euo pipefail
 # librsvg2-bin renders the icon sizes; the rest checks the installed files and builds the
 # Debian package in the tests (desktop-file-validate, appstreamcli, groff, dpkg-shlibdeps
 # and file, which cpack needs for it); clang and libclang-rt-dev (libFuzzer) build the fuzz targets.
-packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-dejavu-core ccache librsvg2-bin
+packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-dejavu-core ccache clang-format git librsvg2-bin
           desktop-file-utils appstream groff-base dpkg-dev file clang libclang-rt-dev)
 missing=()
 if command -v dpkg >/dev/null 2>&1; then

@@ -10,7 +10,9 @@ namespace {
 
 class FirstPaint : public QObject {
 public:
-    FirstPaint(QWidget& window, std::function<void()> then) : QObject(&window), then_(std::move(then))
+    FirstPaint(QWidget& window, std::function<void()> then)
+        : QObject(&window)
+        , then_(std::move(then))
     {
         window.installEventFilter(this);
         QTimer::singleShot(1000, this, [this] { run(); });

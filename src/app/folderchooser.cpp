@@ -13,8 +13,8 @@ QString DialogFolderChooser::chooseFolder(QWidget* owner, const QString& title, 
     return QDir::toNativeSeparators(chosen);
 }
 
-QString cBrowseFolder::ShowBrowse(std::optional<QWidget*> owner, std::optional<QString> title,
-                                  std::optional<QString> folder)
+QString cBrowseFolder::ShowBrowse(
+    std::optional<QWidget*> owner, std::optional<QString> title, std::optional<QString> folder)
 {
     if (owner)
         lhWnd_ = *owner;

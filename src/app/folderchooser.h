@@ -27,7 +27,10 @@ inline constexpr int kNewDialogStyle = 64;
 
 class cBrowseFolder {
 public:
-    explicit cBrowseFolder(FolderChooser& chooser) : chooser_(chooser) {}
+    explicit cBrowseFolder(FolderChooser& chooser)
+        : chooser_(chooser)
+    {
+    }
 
     void setLFlags(int flags) { lFlags_ = flags; }
     int lFlags() const { return lFlags_; }
@@ -43,7 +46,7 @@ public:
     // Runs the dialog. Returns the chosen folder (also left in sFolder), or an empty text
     // with bCancelled set when none was chosen.
     QString ShowBrowse(std::optional<QWidget*> owner = std::nullopt, std::optional<QString> title = std::nullopt,
-                       std::optional<QString> folder = std::nullopt);
+        std::optional<QString> folder = std::nullopt);
 
 private:
     FolderChooser& chooser_;

@@ -46,7 +46,11 @@ void frmMusterwright::loadFolder(const QString& folder)
     // Until every reader has succeeded, what is in memory is not this folder's whole data.
     moduleComplete_ = false;
     const std::array<bool, 5> failed = {
-        Read_Troops() != 0, Read_Items() != 0, Read_Factions() != 0, Read_Party_Templates() != 0, Read_Parties() != 0,
+        Read_Troops() != 0,
+        Read_Items() != 0,
+        Read_Factions() != 0,
+        Read_Party_Templates() != 0,
+        Read_Parties() != 0,
     };
     for (const Editor& editor : editors_) {
         if (editor.records)
@@ -71,8 +75,8 @@ namespace {
 // (the failure is reported), 0 when `read` got through the whole file. `stamp`, when given,
 // receives the stamp of the bytes read, before any change in memory.
 template <typename Read>
-int readModuleFile(MessageService& messages, const QString& folder, const QString& name, Read&& read,
-    FileStamp* stamp = nullptr)
+int readModuleFile(
+    MessageService& messages, const QString& folder, const QString& name, Read&& read, FileStamp* stamp = nullptr)
 {
     if (stamp)
         *stamp = {};
@@ -98,23 +102,26 @@ int frmMusterwright::Read_Troops()
     lists_.troopEntries.setStringList({});
     lists_.memberEntries.setStringList({});
     lists_.upgradeEntries.setStringList({});
-    return readModuleFile(messages_, txtFolder->text(), kTroopsFile, [&](LineArray lines) {
-        state_.TroopLines = std::move(lines);
-        const TroopFileRead read = readTroopFile(state_.TroopLines, state_.LinesPerTroop);
-        state_.TroopGeneration = read.generation;
-        if (read.gameVersion) {
-            state_.GameVersion = *read.gameVersion;
-            frmTroops->setFaceBoxesEnabled(state_.GameVersion == QStringLiteral("0.90x"));
-        }
-        if (read.linesPerTroop)
-            state_.LinesPerTroop = *read.linesPerTroop;
-        lists_.troopEntries.setEntries(read.troopEntries);
-        lists_.memberEntries.setEntries(read.memberEntries);
-        lists_.upgradeEntries.setEntries(read.upgradeEntries);
-        if (read.summaryRow)
-            state_.TroopLines.set(2, *read.summaryRow, kTroopsFile);
-        finishRead(messages_, read);
-    }, &loadedStamps_[kTroopsFile]);
+    return readModuleFile(
+        messages_, txtFolder->text(), kTroopsFile,
+        [&](LineArray lines) {
+            state_.TroopLines = std::move(lines);
+            const TroopFileRead read = readTroopFile(state_.TroopLines, state_.LinesPerTroop);
+            state_.TroopGeneration = read.generation;
+            if (read.gameVersion) {
+                state_.GameVersion = *read.gameVersion;
+                frmTroops->setFaceBoxesEnabled(state_.GameVersion == QStringLiteral("0.90x"));
+            }
+            if (read.linesPerTroop)
+                state_.LinesPerTroop = *read.linesPerTroop;
+            lists_.troopEntries.setEntries(read.troopEntries);
+            lists_.memberEntries.setEntries(read.memberEntries);
+            lists_.upgradeEntries.setEntries(read.upgradeEntries);
+            if (read.summaryRow)
+                state_.TroopLines.set(2, *read.summaryRow, kTroopsFile);
+            finishRead(messages_, read);
+        },
+        &loadedStamps_[kTroopsFile]);
 }
 
 int frmMusterwright::Read_Items()
@@ -140,24 +147,30 @@ int frmMusterwright::Read_Factions()
 int frmMusterwright::Read_Party_Templates()
 {
     lists_.templateEntries.setStringList({});
-    return readModuleFile(messages_, txtFolder->text(), kTemplatesFile, [&](LineArray lines) {
-        state_.PTLines = std::move(lines);
-        const TemplateFileRead read = readTemplateFile(state_.PTLines);
-        lists_.templateEntries.setEntries(read.entries);
-        finishRead(messages_, read);
-    }, &loadedStamps_[kTemplatesFile]);
+    return readModuleFile(
+        messages_, txtFolder->text(), kTemplatesFile,
+        [&](LineArray lines) {
+            state_.PTLines = std::move(lines);
+            const TemplateFileRead read = readTemplateFile(state_.PTLines);
+            lists_.templateEntries.setEntries(read.entries);
+            finishRead(messages_, read);
+        },
+        &loadedStamps_[kTemplatesFile]);
 }
 
 int frmMusterwright::Read_Parties()
 {
     lists_.partyEntries.setStringList({});
-    return readModuleFile(messages_, txtFolder->text(), kPartiesFile, [&](LineArray lines) {
-        state_.PartyLines = std::move(lines);
-        const PartyFileRead read = readPartyFile(state_.PartyLines);
-        state_.PartyGeneration = read.generation;
-        lists_.partyEntries.setEntries(read.entries);
-        finishRead(messages_, read);
-    }, &loadedStamps_[kPartiesFile]);
+    return readModuleFile(
+        messages_, txtFolder->text(), kPartiesFile,
+        [&](LineArray lines) {
+            state_.PartyLines = std::move(lines);
+            const PartyFileRead read = readPartyFile(state_.PartyLines);
+            state_.PartyGeneration = read.generation;
+            lists_.partyEntries.setEntries(read.entries);
+            finishRead(messages_, read);
+        },
+        &loadedStamps_[kPartiesFile]);
 }
 
 void frmMusterwright::Read_Musterwright_INI()

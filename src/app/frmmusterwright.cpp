@@ -97,7 +97,8 @@ QWidget* frmMusterwright::buildPanels()
 void frmMusterwright::buildStrip()
 {
     frmControls = captionedGroup(QStringLiteral("Controls"), QStringLiteral("frmControls"), this);
-    cmbChooseFile = namedControl(new QComboBox(frmControls), QStringLiteral("cmbChooseFile"), QStringLiteral("Filename:"));
+    cmbChooseFile
+        = namedControl(new QComboBox(frmControls), QStringLiteral("cmbChooseFile"), QStringLiteral("Filename:"));
     cmbChooseFile->setEnabled(false);
     auto* fileLabel = labelFor(QStringLiteral("Filename:"), cmbChooseFile, frmControls);
     fileLabel->setObjectName(QStringLiteral("lblFilename"));

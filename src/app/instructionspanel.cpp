@@ -19,8 +19,8 @@ QFont pointFont(const QWidget* widget, int points)
     return font;
 }
 
-QLineEdit* addAddressBox(QWidget* group, QVBoxLayout* layout, const char* name, const QString& label,
-                         const QString& address)
+QLineEdit* addAddressBox(
+    QWidget* group, QVBoxLayout* layout, const char* name, const QString& label, const QString& address)
 {
     auto* caption = new QLabel(label, group);
     auto* box = new QLineEdit(address, group);
@@ -36,7 +36,8 @@ QLineEdit* addAddressBox(QWidget* group, QVBoxLayout* layout, const char* name, 
 
 } // namespace
 
-InstructionsPanel::InstructionsPanel(QWidget* parent) : QWidget(parent)
+InstructionsPanel::InstructionsPanel(QWidget* parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmInstructions"));
     auto* layout = new QVBoxLayout(this);

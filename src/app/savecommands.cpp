@@ -4,8 +4,8 @@
 #include "app/frmmusterwright.h"
 #include "app/savecheck.h"
 #include "app/shelltexts.h"
-#include "core/textfiles.h"
 #include "core/modulefiles.h"
+#include "core/textfiles.h"
 #include "widgets/recordpanel.h"
 
 #include <QComboBox>

@@ -32,11 +32,11 @@ QString missingFilesMessage(const QString& folder, const std::array<bool, 5>& fa
     return text;
 }
 
-QString saveSummaryMessage(const QString& folder, const QString& troops, const QString& templates,
-                           const QString& parties)
+QString saveSummaryMessage(
+    const QString& folder, const QString& troops, const QString& templates, const QString& parties)
 {
-    return QStringLiteral("The following files in ") + folder + QStringLiteral(" were updated:\r\n\r\n") + troops +
-           QStringLiteral("\r\n") + templates + QStringLiteral("\r\n") + parties;
+    return QStringLiteral("The following files in ") + folder + QStringLiteral(" were updated:\r\n\r\n") + troops
+        + QStringLiteral("\r\n") + templates + QStringLiteral("\r\n") + parties;
 }
 
 QString writerResult(const QString& fileName, int lines)

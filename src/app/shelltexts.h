@@ -27,8 +27,8 @@ QString instructionsText();
 QString missingFilesMessage(const QString& folder, const std::array<bool, 5>& failed);
 
 // The Save summary; a writer that failed gives an empty result and so an empty line.
-QString saveSummaryMessage(const QString& folder, const QString& troops, const QString& templates,
-                           const QString& parties);
+QString saveSummaryMessage(
+    const QString& folder, const QString& troops, const QString& templates, const QString& parties);
 
 // "troops.txt (123 lines)"
 QString writerResult(const QString& fileName, int lines);

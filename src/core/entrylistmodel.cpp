@@ -47,7 +47,7 @@ QList<int> EntryListModel::longestRows(int n) const
         lengths.emplace_back(isPlain_ ? static_cast<int>(plain_[row].size()) : rows_.byteLength(row), row);
     const auto shown = lengths.begin() + std::min(n, count);
     std::partial_sort(lengths.begin(), shown, lengths.end(),
-                      [](const auto& a, const auto& b) { return a.first > b.first || (a.first == b.first && a.second < b.second); });
+        [](const auto& a, const auto& b) { return a.first > b.first || (a.first == b.first && a.second < b.second); });
     QList<int> rows;
     for (auto it = lengths.begin(); it != shown; ++it)
         rows.push_back(it->second);
@@ -82,7 +82,7 @@ bool EntryListModel::setData(const QModelIndex& index, const QVariant& value, in
     else
         rows_.fixed.insert(index.row(), newText);
     longestAsked_ = -1;
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    emit dataChanged(index, index, { Qt::DisplayRole, Qt::EditRole });
     return true;
 }
 

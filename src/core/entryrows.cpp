@@ -26,8 +26,8 @@ QString EntryRows::text(int row) const
     }
     const Row& r = rows[row];
     const char* data = bytes.constData();
-    return format(firstNumber + row, decodeText({data + r.nameStart, r.nameLength}, codec),
-                  decodeText({data + r.idStart, r.idLength}, codec));
+    return format(firstNumber + row, decodeText({ data + r.nameStart, r.nameLength }, codec),
+        decodeText({ data + r.idStart, r.idLength }, codec));
 }
 
 QStringList EntryRows::texts() const

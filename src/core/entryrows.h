@@ -42,8 +42,8 @@ struct EntryRows {
             addMade(name, id);
             return;
         }
-        rows.push_back({static_cast<uint32_t>(name.data() - begin), static_cast<uint32_t>(name.size()),
-                        static_cast<uint32_t>(id.data() - begin), static_cast<uint32_t>(id.size())});
+        rows.push_back({ static_cast<uint32_t>(name.data() - begin), static_cast<uint32_t>(name.size()),
+            static_cast<uint32_t>(id.data() - begin), static_cast<uint32_t>(id.size()) });
     }
     // A row that only a fixed text fills.
     void addFixed(const QString& text);

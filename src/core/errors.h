@@ -20,7 +20,11 @@ enum ErrorNumber : int {
 
 class ModError : public std::exception {
 public:
-    ModError(int number, QString description) : number_(number), description_(std::move(description)) {}
+    ModError(int number, QString description)
+        : number_(number)
+        , description_(std::move(description))
+    {
+    }
     int number() const { return number_; }
     const QString& description() const { return description_; }
     const char* what() const noexcept override { return "musterwright error"; }

@@ -20,18 +20,18 @@ std::vector<std::string_view> cutFields(std::string_view line)
     }
 }
 
-std::string_view fieldAt(const std::vector<std::string_view>& fields, int index, int lineNumber,
-                         const QString& fileName)
+std::string_view fieldAt(
+    const std::vector<std::string_view>& fields, int index, int lineNumber, const QString& fileName)
 {
     if (index < 0 || static_cast<size_t>(index) >= fields.size()) {
         const int count = static_cast<int>(fields.size());
         throw ModError(kErrSubscript,
-                       QStringLiteral("Subscript out of range: line %1 of %2 has %3 field%4, field %5 was asked for")
-                           .arg(lineNumber)
-                           .arg(fileName)
-                           .arg(count)
-                           .arg(count == 1 ? QString() : QStringLiteral("s"))
-                           .arg(index));
+            QStringLiteral("Subscript out of range: line %1 of %2 has %3 field%4, field %5 was asked for")
+                .arg(lineNumber)
+                .arg(fileName)
+                .arg(count)
+                .arg(count == 1 ? QString() : QStringLiteral("s"))
+                .arg(index));
     }
     return fields[static_cast<size_t>(index)];
 }

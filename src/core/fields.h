@@ -17,8 +17,8 @@ std::string joinFields(const std::vector<std::string>& fields);
 
 // Field `index` of a cut line; past the last field is a "Subscript out of range" error
 // naming the line and the file.
-std::string_view fieldAt(const std::vector<std::string_view>& fields, int index, int lineNumber,
-                         const QString& fileName);
+std::string_view fieldAt(
+    const std::vector<std::string_view>& fields, int index, int lineNumber, const QString& fileName);
 
 inline bool startsWith(std::string_view text, std::string_view prefix)
 {

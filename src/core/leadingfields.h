@@ -32,8 +32,8 @@ template <size_t N> LeadingFields<N> leadingFields(std::string_view line)
     // The spaces of sixteen bytes at once.
     for (; i + 16 <= line.size(); i += 16) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
-        for (auto spaces = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(' '))));
-             spaces; spaces &= spaces - 1) {
+        for (auto spaces = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(' ')))); spaces;
+             spaces &= spaces - 1) {
             cutAt(i + static_cast<size_t>(__builtin_ctz(spaces)));
             if (out.count == N)
                 return out;

@@ -6,15 +6,18 @@
 namespace mw {
 
 LineArray::LineArray(QByteArray bytes, std::vector<LineSpan> spans, TextCodec codec)
-    : bytes_(std::move(bytes)), spans_(std::move(spans)), codec_(codec)
+    : bytes_(std::move(bytes))
+    , spans_(std::move(spans))
+    , codec_(codec)
 {
 }
 
-LineArray::LineArray(const std::vector<std::string>& lines, TextCodec codec) : codec_(codec)
+LineArray::LineArray(const std::vector<std::string>& lines, TextCodec codec)
+    : codec_(codec)
 {
     spans_.reserve(lines.size());
     for (const auto& line : lines) {
-        spans_.push_back({static_cast<uint32_t>(bytes_.size()), static_cast<uint32_t>(line.size())});
+        spans_.push_back({ static_cast<uint32_t>(bytes_.size()), static_cast<uint32_t>(line.size()) });
         bytes_.append(line.data(), static_cast<qsizetype>(line.size()));
     }
 }
@@ -23,7 +26,10 @@ std::string_view LineArray::at(int k, const QString& file) const
 {
     if (!has(k))
         throw ModError(kErrSubscript,
-                       QStringLiteral("Subscript out of range: %1 has %2 lines, line %3 was asked for").arg(file).arg(count()).arg(k));
+            QStringLiteral("Subscript out of range: %1 has %2 lines, line %3 was asked for")
+                .arg(file)
+                .arg(count())
+                .arg(k));
     return line(k);
 }
 
@@ -35,7 +41,7 @@ void LineArray::set(int k, std::string text, const QString& file)
         replaced_[span.start] = std::move(text);
         return;
     }
-    span = {static_cast<uint32_t>(replaced_.size()), kReplaced};
+    span = { static_cast<uint32_t>(replaced_.size()), kReplaced };
     replaced_.push_back(std::move(text));
 }
 

@@ -43,7 +43,7 @@ public:
         const LineSpan s = spans_[static_cast<size_t>(k - 1)];
         if (s.length == kReplaced)
             return replaced_[s.start];
-        return {bytes_.constData() + s.start, s.length};
+        return { bytes_.constData() + s.start, s.length };
     }
 
     // Every line as its own string: for small files and comparisons.

@@ -32,7 +32,7 @@ LineScan scanLines(std::string_view bytes, const QString& fileName)
         if (spans.size() == static_cast<size_t>(kMaxLines))
             tooManyLines(fileName);
         const size_t end = lf > start && data[lf - 1] == '\r' ? lf - 1 : lf;
-        spans.push_back({static_cast<uint32_t>(start), static_cast<uint32_t>(end - start)});
+        spans.push_back({ static_cast<uint32_t>(start), static_cast<uint32_t>(end - start) });
         start = lf + 1;
     };
 
@@ -46,9 +46,9 @@ LineScan scanLines(std::string_view bytes, const QString& fileName)
                       d = _mm_loadu_si128(block + 3);
         high |= static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d))));
         uint64_t ends = static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(a, lineFeed))))
-                        | static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(b, lineFeed)))) << 16
-                        | static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(c, lineFeed)))) << 32
-                        | static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(d, lineFeed)))) << 48;
+            | static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(b, lineFeed)))) << 16
+            | static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(c, lineFeed)))) << 32
+            | static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(d, lineFeed)))) << 48;
         for (; ends; ends &= ends - 1)
             lineFeedAt(i + static_cast<size_t>(__builtin_ctzll(ends)));
     }
@@ -61,7 +61,7 @@ LineScan scanLines(std::string_view bytes, const QString& fileName)
     if (start < size) {
         if (spans.size() == static_cast<size_t>(kMaxLines))
             tooManyLines(fileName);
-        spans.push_back({static_cast<uint32_t>(start), static_cast<uint32_t>(size - start)});
+        spans.push_back({ static_cast<uint32_t>(start), static_cast<uint32_t>(size - start) });
     }
     scan.ascii = high == 0;
     return scan;

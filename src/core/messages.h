@@ -58,8 +58,7 @@ public:
 
 // Runs a handler's body and turns any failure into the one "Error #" report.
 // Returns false when the body failed.
-template <typename Body>
-bool runReported(MessageService& messages, Body&& body)
+template <typename Body> bool runReported(MessageService& messages, Body&& body)
 {
     try {
         body();

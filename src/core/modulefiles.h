@@ -12,7 +12,7 @@ inline const QString kFactionsFile = QStringLiteral("factions.txt");
 inline const QString kTemplatesFile = QStringLiteral("party_templates.txt");
 inline const QString kPartiesFile = QStringLiteral("parties.txt");
 
-inline const std::array<QString, 5> kModuleFiles = { kTroopsFile, kItemsFile, kFactionsFile, kTemplatesFile,
-    kPartiesFile };
+inline const std::array<QString, 5> kModuleFiles
+    = { kTroopsFile, kItemsFile, kFactionsFile, kTemplatesFile, kPartiesFile };
 
 } // namespace mw

@@ -42,13 +42,14 @@ std::optional<DecimalParts> splitDecimal(std::string_view text)
 
 [[noreturn]] void throwMismatch(std::string_view text, const QString& where)
 {
-    throw ModError(kErrTypeMismatch,
-                   QStringLiteral("Type mismatch: %1 is not a number (%2)").arg(quoteForError(text), where));
+    throw ModError(
+        kErrTypeMismatch, QStringLiteral("Type mismatch: %1 is not a number (%2)").arg(quoteForError(text), where));
 }
 
 [[noreturn]] void throwOverflow(std::string_view text, const QString& where, const QString& range)
 {
-    throw ModError(kErrOverflow, QStringLiteral("Overflow: %1 is outside %2 (%3)").arg(quoteForError(text), range, where));
+    throw ModError(
+        kErrOverflow, QStringLiteral("Overflow: %1 is outside %2 (%3)").arg(quoteForError(text), range, where));
 }
 
 bool allZero(std::string_view digits)
@@ -72,7 +73,7 @@ int64_t roundedWhole(std::string_view text, const QString& where, const QString&
     const auto parts = splitDecimal(text);
     if (!parts)
         throwMismatch(text, where);
-    constexpr int64_t kCap = int64_t{1} << 40;
+    constexpr int64_t kCap = int64_t { 1 } << 40;
     int64_t magnitude = 0;
     for (char c : parts->intDigits) {
         magnitude = magnitude * 10 + (c - '0');
@@ -113,7 +114,7 @@ uint128 toUnsigned96(std::string_view text, const QString& where)
     const auto parts = splitDecimal(text);
     if (!parts)
         throwMismatch(text, where);
-    const uint128 limit = (uint128{1} << 96) - 1;
+    const uint128 limit = (uint128 { 1 } << 96) - 1;
     uint128 value = 0;
     for (char c : parts->intDigits) {
         value = value * 10 + static_cast<unsigned>(c - '0');
@@ -122,7 +123,7 @@ uint128 toUnsigned96(std::string_view text, const QString& where)
     }
     if (parts->negative && !(value == 0 && allZero(parts->fracDigits)))
         throw ModError(kErrInvalidArgument,
-                       QStringLiteral("Invalid procedure call or argument: %1 is negative (%2)").arg(quoteForError(text), where));
+            QStringLiteral("Invalid procedure call or argument: %1 is negative (%2)").arg(quoteForError(text), where));
     return value;
 }
 

@@ -50,7 +50,11 @@ public:
 
     // With `wholeFields`, a space or line break, which would split the line's fields, is
     // refused as well.
-    TextEncoder(TextCodec codec, bool wholeFields) : codec_(codec), wholeFields_(wholeFields) {}
+    TextEncoder(TextCodec codec, bool wholeFields)
+        : codec_(codec)
+        , wholeFields_(wholeFields)
+    {
+    }
 
     std::string operator()(const QString& text, const QString& box);
     const std::optional<Failure>& failure() const { return failure_; }

@@ -82,7 +82,7 @@ LineArray readLines(const QString& path, FileStamp* stamp)
         throw ModError(kErrFileNotFound, QStringLiteral("File not found: %1").arg(path));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw ModError(errorNumberFor(file.error()),
-                       QStringLiteral("Cannot open %1 for reading: %2").arg(path, file.errorString()));
+            QStringLiteral("Cannot open %1 for reading: %2").arg(path, file.errorString()));
     const QByteArray bytes = readWhole(file);
     if (file.error() != QFileDevice::NoError)
         throw ModError(kErrPathAccess, QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
@@ -102,8 +102,8 @@ void writeFileAtomically(const QString& path, std::string_view bytes)
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
-        throw ModError(errorNumberFor(file.error()),
-                       QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+        throw ModError(
+            errorNumberFor(file.error()), QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
     // QSaveFile may report a short write on a full disk as success at commit time, so
     // every byte written and the flush are checked here before the rename.
     // Qt words these failures "Unknown error", so the system's own reason is kept.
@@ -114,17 +114,18 @@ void writeFileAtomically(const QString& path, std::string_view bytes)
     if (!flushed) {
         const int systemError = errno;
         const QString reason = systemError != 0 ? QString::fromLocal8Bit(std::strerror(systemError))
-                               : file.error() == QFileDevice::NoError || file.errorString().isEmpty()
-                                   ? QStringLiteral("the disk may be full or the file too large")
-                                   : file.errorString();
+            : file.error() == QFileDevice::NoError || file.errorString().isEmpty()
+            ? QStringLiteral("the disk may be full or the file too large")
+            : file.errorString();
         file.cancelWriting();
-        throw ModError(kErrPathAccess, QStringLiteral("Cannot write %1: only part of it could be written (%2); "
-                                                      "the file was left as it was")
-                                           .arg(path, reason));
+        throw ModError(kErrPathAccess,
+            QStringLiteral("Cannot write %1: only part of it could be written (%2); "
+                           "the file was left as it was")
+                .arg(path, reason));
     }
     if (!file.commit())
         throw ModError(errorNumberFor(file.error()),
-                       QStringLiteral("Cannot write %1: %2; the file was left as it was").arg(path, file.errorString()));
+            QStringLiteral("Cannot write %1: %2; the file was left as it was").arg(path, file.errorString()));
 }
 
 void writeLines(const QString& path, const LineArray& lines)

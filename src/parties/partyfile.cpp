@@ -4,9 +4,9 @@
 #include "core/fields.h"
 #include "core/leadingfields.h"
 
-#include <algorithm>
 #include "parties/partytexts.h"
 #include "parties/recordfields.h"
+#include <algorithm>
 
 namespace mw {
 
@@ -57,7 +57,8 @@ PartyFileRead readPartyFile(const LineArray& lines)
                 fieldAt(all, layout.id, n, kPartiesFile);
                 fieldAt(all, layout.name, n, kPartiesFile);
             }
-            read.entries.add(fields.field[static_cast<size_t>(layout.name)], fields.field[static_cast<size_t>(layout.id)]);
+            read.entries.add(
+                fields.field[static_cast<size_t>(layout.name)], fields.field[static_cast<size_t>(layout.id)]);
         }
     } catch (const ModError& error) {
         read.error = error;

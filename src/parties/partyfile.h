@@ -16,7 +16,6 @@
 
 namespace mw {
 
-
 // The party line of list entry k, found by position alone.
 inline int partyLineNumber(int k)
 {

@@ -18,8 +18,7 @@ PartyShown showParty(const ModuleState& module, int k, const ChoiceCounts& count
         const PartyLayout& layout = partyLayout(module.PartyGeneration);
         const int n = partyLineNumber(k);
         const auto fields = cutFields(lines.at(n, kPartiesFile));
-        const auto text
-            = [&](int index) { return decodeText(fieldAt(fields, index, n, kPartiesFile), lines.codec()); };
+        const auto text = [&](int index) { return decodeText(fieldAt(fields, index, n, kPartiesFile), lines.codec()); };
         shown.id = text(layout.id);
         shown.name = text(layout.name);
         shown.menu = text(layout.menu);
@@ -71,17 +70,17 @@ PartyRebuilt rebuildParty(const ModuleState& module, int k, const PartyInput& in
     try {
         const std::string_view old = lines.at(n, kPartiesFile);
         if (!layout.isPartyLine(old)) {
-            rebuilt.outcome.refusal = refusalMessage(
-                notARecordLineMessage(n, kPartiesFile, QString::fromLatin1(layout.lineStart)));
+            rebuilt.outcome.refusal
+                = refusalMessage(notARecordLineMessage(n, kPartiesFile, QString::fromLatin1(layout.lineStart)));
             return rebuilt;
         }
         // A party takes two lines; a party line in place of the second means records moved.
         if (lines.has(n + 1) && layout.isPartyLine(lines.at(n + 1, kPartiesFile))) {
-            rebuilt.outcome.refusal
-                = refusalMessage(QStringLiteral("Line %1 of %2 begins another party, so the selected entry's party does "
-                                                "not take the two lines it should. Nothing was updated.")
-                                     .arg(n + 1)
-                                     .arg(kPartiesFile));
+            rebuilt.outcome.refusal = refusalMessage(
+                QStringLiteral("Line %1 of %2 begins another party, so the selected entry's party does "
+                               "not take the two lines it should. Nothing was updated.")
+                    .arg(n + 1)
+                    .arg(kPartiesFile));
             return rebuilt;
         }
         const auto cut = cutFields(old);

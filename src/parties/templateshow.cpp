@@ -33,8 +33,8 @@ void readMemberSlots(
             c -= 1;
         } else if (flag == 0 || flag == 1) {
             MemberSlot slot;
-            slot.troop = choiceIndexAt(
-                fields, c - 4, troopCount, QStringLiteral("member troop"), lineNumber, kTemplatesFile);
+            slot.troop
+                = choiceIndexAt(fields, c - 4, troopCount, QStringLiteral("member troop"), lineNumber, kTemplatesFile);
             keep(c - 4);
             keep(c - 1);
             // The panel shows troop 0 as no troop and -1 as no choice; both are written as an
@@ -69,12 +69,13 @@ TemplateShown showTemplate(const ModuleState& module, int k, const ChoiceCounts&
         shown.name = text(1);
         shown.menu = text(3);
         shown.faction = choiceIndexAt(fields, 4, counts.factions, QStringLiteral("faction"), n, kTemplatesFile);
-        shown.personality = personalityChoiceFor(
-            toInt32(fieldAt(fields, 5, n, kTemplatesFile), fieldPlace(5, n, kTemplatesFile)));
+        shown.personality
+            = personalityChoiceFor(toInt32(fieldAt(fields, 5, n, kTemplatesFile), fieldPlace(5, n, kTemplatesFile)));
         QStringList lost;
         for (int index : { 4, 5 }) {
             // A personality shown as Other keeps its field as it is.
-            if (hasFraction(fields[static_cast<size_t>(index)]) && (index == 4 || *shown.personality != kPersonalityOther))
+            if (hasFraction(fields[static_cast<size_t>(index)])
+                && (index == 4 || *shown.personality != kPersonalityOther))
                 lost << fieldPlace(index, n, kTemplatesFile);
         }
         readMemberSlots(fields, n, lines.codec(), counts.members, shown, lost);

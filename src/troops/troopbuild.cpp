@@ -233,14 +233,14 @@ void rebuildRecord(const TroopInput& values, const ModuleState& module, int inde
         return;
     }
     if (values.inventory.size() > kMaxInventory) {
-        result.outcome.refusal = Message {
-            QStringLiteral("ERROR: you cannot have more than 64 items, please remove some!"), MessageIcon::None
-        };
+        result.outcome.refusal
+            = Message { QStringLiteral("ERROR: you cannot have more than 64 items, please remove some!"),
+                  MessageIcon::None };
         return;
     }
     if (const auto problem = notHeld(values.holds, index)) {
-        result.outcome.refusal
-            = refusal(QStringLiteral("The panel does not hold the whole record of troop %1: %2").arg(index).arg(*problem));
+        result.outcome.refusal = refusal(
+            QStringLiteral("The panel does not hold the whole record of troop %1: %2").arg(index).arg(*problem));
         return;
     }
     if ((result.outcome.refusal = misplacedRecord(lines, index, start, module.LinesPerTroop)))

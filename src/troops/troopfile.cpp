@@ -107,7 +107,8 @@ void addChoiceLists(TroopFileRead& read)
 {
     read.memberEntries = read.troopEntries;
     read.upgradeEntries = read.troopEntries;
-    read.upgradeEntries.format = [](int troop, const QString& name, const QString&) { return upgradeEntryText(troop, name); };
+    read.upgradeEntries.format
+        = [](int troop, const QString& name, const QString&) { return upgradeEntryText(troop, name); };
     read.upgradeEntries.idShown = false;
     if (!read.troopEntries.isEmpty()) {
         read.memberEntries.fixed.insert(0, kNoTroopEntry);
@@ -132,8 +133,8 @@ FileGeneration troopGeneration(const LineArray& lines)
     if (lines.empty())
         return FileGeneration::Described;
     const std::string_view line3 = lines.count() >= 3 ? lines.line(3) : std::string_view();
-    const bool newerRecords = startsWith(line3, "trp_")
-        && std::count(line3.begin(), line3.end(), ' ') == kNewerTroops.line1Fields - 1;
+    const bool newerRecords
+        = startsWith(line3, "trp_") && std::count(line3.begin(), line3.end(), ' ') == kNewerTroops.line1Fields - 1;
     return generationOf(lines.line(1), "troopsfile", 2, newerRecords);
 }
 

@@ -131,10 +131,11 @@ void showInventory(
     if (listed)
         view.modifiers.push_back(QStringLiteral("0")); // the line ended before the slot's modifier
     if (!missing.isEmpty())
-        view.outcome.messages.push_back({ QStringLiteral("Warning: The following items were not found in the items file and "
-                                                 "will be removed:\r\n")
-                + QString(15, QLatin1Char(' ')) + missing,
-            MessageIcon::None });
+        view.outcome.messages.push_back(
+            { QStringLiteral("Warning: The following items were not found in the items file and "
+                             "will be removed:\r\n")
+                    + QString(15, QLatin1Char(' ')) + missing,
+                MessageIcon::None });
 }
 
 void showSkills(const RecordLine& line, TroopShown& view)
@@ -173,7 +174,8 @@ void showFaces(const LineArray& lines, int lineNumber, const QString& gameVersio
     view.face1 = QString::fromLatin1(kFacesNotAvailable);
     view.face2 = view.face1;
     if (gameVersion != QStringLiteral("0.95x"))
-        view.outcome.messages.push_back({ QStringLiteral("unknown Varnholt version ") + gameVersion, MessageIcon::Warning });
+        view.outcome.messages.push_back(
+            { QStringLiteral("unknown Varnholt version ") + gameVersion, MessageIcon::Warning });
 }
 
 // "<text> (field <i> of line <n> of troops.txt)" for every number of the record that the

@@ -45,8 +45,8 @@ QGroupBox* nameGroup(const QString& groupName, QLineEdit*& id, const QString& id
 {
     QGroupBox* group = captionedGroup(QStringLiteral("Name"), groupName, parent);
     auto* layout = new QFormLayout(group);
-    for (auto [box, boxName, label] : { std::tuple { &id, idName, QStringLiteral("ID") },
-             std::tuple { &name, nameName, QStringLiteral("Name") } }) {
+    for (auto [box, boxName, label] :
+        { std::tuple { &id, idName, QStringLiteral("ID") }, std::tuple { &name, nameName, QStringLiteral("Name") } }) {
         *box = namedControl(new QLineEdit(group), boxName, label);
         layout->addRow(labelFor(label, *box, group), *box);
     }

@@ -6,7 +6,8 @@
 namespace mw {
 
 FocusOutFilter::FocusOutFilter(QObject* watched, std::function<void()> onFocusOut)
-    : QObject(watched), onFocusOut_(std::move(onFocusOut))
+    : QObject(watched)
+    , onFocusOut_(std::move(onFocusOut))
 {
     watched->installEventFilter(this);
 }

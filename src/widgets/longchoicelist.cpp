@@ -23,8 +23,8 @@ constexpr int kMeasuredEntries = 16; // by length in bytes; the widest in pixels
 class PlainDropDownStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override
+    int styleHint(
+        StyleHint hint, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* returnData) const override
     {
         if (hint == SH_ComboBox_Popup)
             return 0;
@@ -53,7 +53,7 @@ QList<int> candidateRows(const QAbstractItemModel& model, int column)
         const int length = static_cast<int>(model.index(row, column).data().toString().size());
         if (length > longest) {
             longest = length;
-            rows = {row};
+            rows = { row };
         }
     }
     return rows;
@@ -63,7 +63,9 @@ QList<int> candidateRows(const QAbstractItemModel& model, int column)
 // list opens for the first time after a refill, so a load measures nothing.
 class ListWidth : public QObject {
 public:
-    explicit ListWidth(QComboBox* combo) : QObject(combo), combo_(combo)
+    explicit ListWidth(QComboBox* combo)
+        : QObject(combo)
+        , combo_(combo)
     {
         QAbstractItemModel* model = combo->model();
         const auto refilled = [this] {
@@ -107,7 +109,7 @@ private:
         option.initFrom(combo_);
         QStyle* style = combo_->style();
         return style->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(textWidth, 0), combo_).width()
-               + style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, combo_->view());
+            + style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, combo_->view());
     }
 
     QComboBox* combo_;

@@ -39,8 +39,8 @@ public:
 
 protected:
     // The record list on `model` and its find box `findName` (see findBox()).
-    QListView* makeRecordList(QAbstractItemModel& model, const QString& name, const QString& label,
-        const QString& findName);
+    QListView* makeRecordList(
+        QAbstractItemModel& model, const QString& name, const QString& label, const QString& findName);
     FindBox* findBox() const { return findBoxes_.front(); }
     // Another find box of the panel, emptied by a load as the record list's is.
     void addFindBox(FindBox* box) { findBoxes_.push_back(box); }

@@ -60,8 +60,8 @@ TEST(ItemCatalog, NamesDecodeByTheFileEncoding)
     const QString entry = QStringLiteral("1 - Sch\u00F6ne  (itm_k\u00E9pi)");
     EXPECT_EQ(readItemCatalog(linesOf({ " itm_none", " itm_k\xE9pi Sch\xF6ne x" }, TextCodec::Latin1)).entries.texts(),
         QStringList { entry });
-    EXPECT_EQ(
-        readItemCatalog(linesOf({ " itm_none", " itm_k\xC3\xA9pi Sch\xC3\xB6ne x" })).entries.texts(), QStringList { entry });
+    EXPECT_EQ(readItemCatalog(linesOf({ " itm_none", " itm_k\xC3\xA9pi Sch\xC3\xB6ne x" })).entries.texts(),
+        QStringList { entry });
 }
 
 // Faction lines begin "0 fac_"; the same lines give the fixed entry of each version and
@@ -80,7 +80,8 @@ TEST(FactionCatalog, FixedEntryPerVersionAndWhichLinesCount)
         "0 FAC_loud Loud", " 0 fac_indent Indent", "0 fac_blank  Blank", "0 fac_two Two", "0 fac_cut" });
     for (const auto& c : cases) {
         const CatalogRead read = readFactionCatalog(lines, c.version);
-        EXPECT_EQ(read.entries.texts(), (QStringList { c.first, "1 - One", "2 - ", "3 - Two" })) << c.version.toStdString();
+        EXPECT_EQ(read.entries.texts(), (QStringList { c.first, "1 - One", "2 - ", "3 - Two" }))
+            << c.version.toStdString();
         ASSERT_EQ(read.messages.size(), c.message.isEmpty() ? 0u : 1u);
         if (!c.message.isEmpty()) {
             EXPECT_EQ(read.messages[0].text, c.message);

@@ -15,13 +15,13 @@ TEST(CutFields, EverySingleSpace)
         std::vector<std::string> fields;
     };
     const std::vector<Case> cases = {
-        {"", {""}},
-        {"a", {"a"}},
-        {"a b", {"a", "b"}},
-        {"a  b", {"a", "", "b"}},
-        {" a", {"", "a"}},
-        {"a ", {"a", ""}},
-        {"  1 2 ", {"", "", "1", "2", ""}},
+        { "", { "" } },
+        { "a", { "a" } },
+        { "a b", { "a", "b" } },
+        { "a  b", { "a", "", "b" } },
+        { " a", { "", "a" } },
+        { "a ", { "a", "" } },
+        { "  1 2 ", { "", "", "1", "2", "" } },
     };
     for (const auto& c : cases) {
         const auto views = cutFields(c.line);
@@ -37,8 +37,17 @@ TEST(Numbers, WholeNumbersRoundHalfToEven)
         int32_t value;
     };
     const std::vector<Case> cases = {
-        {"0", 0}, {"-1", -1}, {"+7", 7}, {"12.4", 12}, {"12.5", 12}, {"13.5", 14}, {"12.51", 13},
-        {"-2.5", -2}, {".5", 0}, {"2147483647", 2147483647}, {"-2147483648", -2147483648},
+        { "0", 0 },
+        { "-1", -1 },
+        { "+7", 7 },
+        { "12.4", 12 },
+        { "12.5", 12 },
+        { "13.5", 14 },
+        { "12.51", 13 },
+        { "-2.5", -2 },
+        { ".5", 0 },
+        { "2147483647", 2147483647 },
+        { "-2147483648", -2147483648 },
     };
     for (const auto& c : cases)
         EXPECT_EQ(toInt32(c.text, "here"), c.value) << c.text;
@@ -53,11 +62,15 @@ TEST(Numbers, BadTextAndOverflowAreErrors)
         int error;
     };
     const std::vector<Case> cases = {
-        {"", false, kErrTypeMismatch},        {"abc", false, kErrTypeMismatch},
-        {"1e3", false, kErrTypeMismatch},     {"1 ", false, kErrTypeMismatch},
-        {"-", false, kErrTypeMismatch},       {"2147483648", false, kErrOverflow},
-        {"99999999999999999999", false, kErrOverflow}, {"32768", true, kErrOverflow},
-        {"-32769", true, kErrOverflow},
+        { "", false, kErrTypeMismatch },
+        { "abc", false, kErrTypeMismatch },
+        { "1e3", false, kErrTypeMismatch },
+        { "1 ", false, kErrTypeMismatch },
+        { "-", false, kErrTypeMismatch },
+        { "2147483648", false, kErrOverflow },
+        { "99999999999999999999", false, kErrOverflow },
+        { "32768", true, kErrOverflow },
+        { "-32769", true, kErrOverflow },
     };
     for (const auto& c : cases) {
         try {
@@ -74,7 +87,8 @@ TEST(Numbers, BadTextAndOverflowAreErrors)
     try {
         toInt32("x1", "field 3 of line 9 of troops.txt");
     } catch (const ModError& e) {
-        EXPECT_EQ(errorReportText(e), "Error #13: Type mismatch: \"x1\" is not a number (field 3 of line 9 of troops.txt)");
+        EXPECT_EQ(
+            errorReportText(e), "Error #13: Type mismatch: \"x1\" is not a number (field 3 of line 9 of troops.txt)");
     }
 }
 
@@ -115,7 +129,7 @@ TEST(TextCodec, DecodingIsLossless)
     EXPECT_TRUE(isValidUtf8(utf8));
     EXPECT_EQ(encodeText(decodeText(utf8, TextCodec::Utf8), TextCodec::Utf8), utf8);
 
-    for (const std::string bad : {"\xc3", "\xc0\x80", "\xed\xa0\x80", "\xf4\x90\x80\x80", "a\x80"})
+    for (const std::string bad : { "\xc3", "\xc0\x80", "\xed\xa0\x80", "\xf4\x90\x80\x80", "a\x80" })
         EXPECT_FALSE(isValidUtf8(bad)) << testing::PrintToString(bad);
     EXPECT_FALSE(encodeText(QString::fromUtf8("\xe2\x82\xac"), TextCodec::Latin1));
 }
@@ -130,12 +144,12 @@ TEST(TextCodec, BytesPastAsciiAreSeenAtEveryPlace)
         std::string inserted;
         bool valid;
     } cases[] = {
-        {"Latin-1 e acute", "\xe9", false},
-        {"Latin-1 byte before a space", "\xff ", false},
-        {"two-byte sequence", "\xc3\xa9", true},
-        {"three-byte sequence", "\xe2\x82\xac", true},
-        {"four-byte sequence", "\xf0\x9f\x98\x80", true},
-        {"sequence cut short", "\xe2\x82", false},
+        { "Latin-1 e acute", "\xe9", false },
+        { "Latin-1 byte before a space", "\xff ", false },
+        { "two-byte sequence", "\xc3\xa9", true },
+        { "three-byte sequence", "\xe2\x82\xac", true },
+        { "four-byte sequence", "\xf0\x9f\x98\x80", true },
+        { "sequence cut short", "\xe2\x82", false },
     };
     for (const auto& c : cases) {
         for (size_t at = 0; at <= ascii.size(); ++at) {

@@ -38,17 +38,17 @@ TEST(SplitLines, LineEnds)
         std::vector<std::string> lines;
     };
     const std::vector<Case> cases = {
-        {"", {}},
-        {"a", {"a"}},
-        {"a\n", {"a"}},
-        {"a\r\n", {"a"}},
-        {"a\r\nb", {"a", "b"}},
-        {"\n\n", {"", ""}},
-        {"\r\n\r\n", {"", ""}},
-        {"a\rb\n", {"a\rb"}},
-        {"a\r", {"a\r"}},
-        {"x \n  y  \r\n", {"x ", "  y  "}},
-        {"\x80\xff\xe9 \n", {"\x80\xff\xe9 "}},
+        { "", {} },
+        { "a", { "a" } },
+        { "a\n", { "a" } },
+        { "a\r\n", { "a" } },
+        { "a\r\nb", { "a", "b" } },
+        { "\n\n", { "", "" } },
+        { "\r\n\r\n", { "", "" } },
+        { "a\rb\n", { "a\rb" } },
+        { "a\r", { "a\r" } },
+        { "x \n  y  \r\n", { "x ", "  y  " } },
+        { "\x80\xff\xe9 \n", { "\x80\xff\xe9 " } },
     };
     for (const auto& c : cases)
         EXPECT_EQ(splitLines(c.bytes, "t.txt"), c.lines) << testing::PrintToString(c.bytes);
@@ -74,12 +74,12 @@ TEST(TextFiles, ReadGivesBytesAndCodec)
     const QString path = dir.filePath("a.txt");
     writeBytes(path, "caf\xc3\xa9\r\nline two");
     const LineArray utf8 = readLines(path);
-    EXPECT_EQ(utf8.lines(), (std::vector<std::string>{"caf\xc3\xa9", "line two"}));
+    EXPECT_EQ(utf8.lines(), (std::vector<std::string> { "caf\xc3\xa9", "line two" }));
     EXPECT_EQ(utf8.codec(), TextCodec::Utf8);
 
     writeBytes(path, "caf\xe9\n");
     const LineArray latin1 = readLines(path);
-    EXPECT_EQ(latin1.lines(), (std::vector<std::string>{"caf\xe9"}));
+    EXPECT_EQ(latin1.lines(), (std::vector<std::string> { "caf\xe9" }));
     EXPECT_EQ(latin1.codec(), TextCodec::Latin1);
 
     writeBytes(path, "");
@@ -105,11 +105,11 @@ TEST(TextFiles, WriteEndsEveryLineWithCrLf)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("out.txt");
-    writeLines(path, LineArray({"one", "", "th\xe9", "last"}, TextCodec::Latin1));
+    writeLines(path, LineArray({ "one", "", "th\xe9", "last" }, TextCodec::Latin1));
     EXPECT_EQ(readBytes(path), "one\r\n\r\nth\xe9\r\nlast\r\n");
     writeLines(path, LineArray({}, TextCodec::Utf8));
     EXPECT_EQ(readBytes(path), "");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"out.txt"}); // no temporary left
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { "out.txt" }); // no temporary left
 }
 
 TEST(TextFiles, FailedWriteLeavesTheOldFile)
@@ -120,7 +120,7 @@ TEST(TextFiles, FailedWriteLeavesTheOldFile)
     writeBytes(path, old);
 
     // A file-size limit makes the kernel refuse the write part-way, as a full disk does.
-    rlimit saved{};
+    rlimit saved {};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = saved;
@@ -140,13 +140,13 @@ TEST(TextFiles, FailedWriteLeavesTheOldFile)
     EXPECT_TRUE(threw);
     EXPECT_TRUE(text.startsWith("Error #75: Cannot write " + path)) << text.toStdString();
     EXPECT_EQ(readBytes(path), old);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"troops.txt"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { "troops.txt" });
 }
 
 TEST(TextFiles, WriteIntoAVanishedFolderFails)
 {
     QTemporaryDir dir;
     const QString folder = dir.filePath("gone");
-    EXPECT_THROW(writeLines(folder + "/parties.txt", LineArray({"x"}, TextCodec::Utf8)), ModError);
+    EXPECT_THROW(writeLines(folder + "/parties.txt", LineArray({ "x" }, TextCodec::Utf8)), ModError);
     EXPECT_FALSE(QDir(folder).exists());
 }

@@ -32,8 +32,7 @@ TEST(PartyGenerations, ListAndShowTheFieldsOfTheRecognisedLayout)
     const QString mainParty = "p_main_party|Main_Party|4|1|3";
     const std::vector<Row> rows {
         { "newer", "partiesfile version 1", kNewerLine, "0 - Main_Party (p_main_party)", mainParty },
-        { "described, same head", "partiesfile version 1", kDescribedLine, "0 - Main_Party (p_main_party)",
-            mainParty },
+        { "described, same head", "partiesfile version 1", kDescribedLine, "0 - Main_Party (p_main_party)", mainParty },
         { "later: read as described", "partiesfile version 2", kDescribedLine, "0 - Main_Party (p_main_party)",
             mainParty },
         { "free-form head: the newer line is no party line", "my parties", kNewerLine, "", "" },
@@ -44,9 +43,9 @@ TEST(PartyGenerations, ListAndShowTheFieldsOfTheRecognisedLayout)
         if (row.shown.isEmpty())
             continue;
         const PartyShown s = showParty(module, 0, { 0, 5, 0, 0, 3 });
-        EXPECT_EQ(QStringList({ *s.id, *s.name, *s.menu, QString::number(*s.partyTemplate),
-                      QString::number(*s.faction) })
-                      .join('|'),
+        EXPECT_EQ(
+            QStringList({ *s.id, *s.name, *s.menu, QString::number(*s.partyTemplate), QString::number(*s.faction) })
+                .join('|'),
             row.shown)
             << row.name;
     }

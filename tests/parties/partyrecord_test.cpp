@@ -41,7 +41,8 @@ TEST(PartyShown, ShowsTheFieldsReadBeforeAFailure)
             "Error #9: Subscript out of range: line 3 of parties.txt has 6 fields, field 6 was asked for" },
     };
     for (const auto& [line, values, error] : cases) {
-        const PartyShown d = showParty(partyModule(withHeader({ line })), 0, { .factions = kFactions, .templates = kTemplates });
+        const PartyShown d
+            = showParty(partyModule(withHeader({ line })), 0, { .factions = kFactions, .templates = kTemplates });
         EXPECT_EQ(QStringList({ d.id.value_or("-"), d.name.value_or("-"), d.menu.value_or("-"),
                                   d.partyTemplate ? QString::number(*d.partyTemplate) : "-",
                                   d.faction ? QString::number(*d.faction) : "-" })

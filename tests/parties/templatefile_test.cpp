@@ -1,7 +1,7 @@
 // Reading party_templates.txt: the list entries, and what the panel shows of one template.
 #include "linesupport.h"
-#include "parties/templateshow.h"
 #include "parties/templatefile.h"
+#include "parties/templateshow.h"
 
 #include <gtest/gtest.h>
 
@@ -42,8 +42,9 @@ TEST(TemplateShown, MembersAreReadFromTheEndOfTheLine)
 {
     const Message unknown { "unknown line in party_templates.txt", MessageIcon::None };
     const auto uncarried = [](const char* fields) {
-        return Message { QStringLiteral("Warning: The numbers in the following fields cannot be kept by this editor, so "
-                                        "the template cannot be updated:\r\n")
+        return Message { QStringLiteral(
+                             "Warning: The numbers in the following fields cannot be kept by this editor, so "
+                             "the template cannot be updated:\r\n")
                 + fields,
             MessageIcon::Warning };
     };
@@ -76,8 +77,8 @@ TEST(TemplateShown, MembersAreReadFromTheEndOfTheLine)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.members);
-        const TemplateShown shown = showTemplate(
-            partyModule(withHeader({ "pt_a A 0 5 3 137 " + c.members })), 0, { .factions = kFactions, .members = kTroops });
+        const TemplateShown shown = showTemplate(partyModule(withHeader({ "pt_a A 0 5 3 137 " + c.members })), 0,
+            { .factions = kFactions, .members = kTroops });
         EXPECT_EQ(front(shown), "pt_a|A|5|3|Soldier");
         EXPECT_EQ(shown.members, c.expected);
         EXPECT_EQ(shown.outcome.messages, c.messages);
@@ -98,7 +99,8 @@ TEST(TemplateShown, FailuresKeepTheValuesReadBeforeThem)
             "Error #13: Type mismatch: \"brave\" is not a number (field 5 of line 3 of party_templates.txt)" },
     };
     for (const auto& [line, values, error] : cases) {
-        const TemplateShown shown = showTemplate(partyModule(withHeader({ line })), 0, { .factions = kFactions, .members = kTroops });
+        const TemplateShown shown
+            = showTemplate(partyModule(withHeader({ line })), 0, { .factions = kFactions, .members = kTroops });
         EXPECT_EQ(front(shown), values) << line;
         EXPECT_EQ(errorText(shown.outcome.error), error) << line;
         EXPECT_EQ(shown.members, TemplateShown {}.members) << line;

@@ -44,7 +44,8 @@ TEST(TemplateRebuild, WritesSixEntriesAndAFinalSpace)
     })),
         "pt_new New_Name 77  -1 137 -1 -1 3 -2 x 1 4 -2 x 0 5 -2 x 1 6 -2 x 0 ");
 
-    EXPECT_EQ(lineOf(rebuilt([](TemplateInput& in) { in.name = QString::fromUtf8("Grün"); }, kOldLine, TextCodec::Latin1)),
+    EXPECT_EQ(
+        lineOf(rebuilt([](TemplateInput& in) { in.name = QString::fromUtf8("Grün"); }, kOldLine, TextCodec::Latin1)),
         "pt_new Gr\xFCn 77 6 2 137" + kTwoMembers);
 }
 
@@ -67,7 +68,8 @@ TEST(Personality, StoredNumberChoiceDetailsAndWrittenNumber)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
         const std::string line = "pt_a A 0 0 0 " + c.stored + " -1 -1 -1 -1 -1 -1 ";
-        EXPECT_EQ(showTemplate(partyModule(withHeader({ line })), 0, { .factions = 1, .members = 1 }).personality, c.choice);
+        EXPECT_EQ(
+            showTemplate(partyModule(withHeader({ line })), 0, { .factions = 1, .members = 1 }).personality, c.choice);
         EXPECT_EQ(fixedPersonalityDetails(c.choice), c.details);
         const TemplateRebuilt update = rebuilt(
             [&](TemplateInput& in) {
@@ -87,8 +89,9 @@ TEST(Personality, StoredNumberChoiceDetailsAndWrittenNumber)
     const TemplateRebuilt unknown = rebuilt([](TemplateInput& in) { in.personality = ""; });
     EXPECT_EQ(lineOf(unknown), "pt_new New_Name 77 6 2 256" + kTwoMembers);
     EXPECT_EQ(unknown.outcome.messages,
-        std::vector<Message>({ { "Unknown personality in combo box, value will not be changed", MessageIcon::Information },
-            { "Information on New_Name (pt_new) has been updated.", MessageIcon::None } }));
+        std::vector<Message>(
+            { { "Unknown personality in combo box, value will not be changed", MessageIcon::Information },
+                { "Information on New_Name (pt_new) has been updated.", MessageIcon::None } }));
 
     // Where Custom starts.
     EXPECT_EQ(personalityParts(511), (PersonalityDetails { 15, 15, true }));

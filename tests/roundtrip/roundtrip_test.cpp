@@ -6,11 +6,11 @@
 #include "catalog/catalogs.h"
 #include "core/textfiles.h"
 #include "modulegen.h"
-#include "support/shownvalues.h"
 #include "parties/partyfile.h"
 #include "parties/partyrecord.h"
 #include "parties/templatefile.h"
 #include "parties/templaterebuild.h"
+#include "support/shownvalues.h"
 #include "troops/troopfile.h"
 #include "troops/troopshow.h"
 
@@ -28,14 +28,17 @@ LineArray linesOf(const std::string& bytes, const QString& name)
     return LineArray(splitLines(bytes, name), codecFor(bytes));
 }
 
-
 struct Tally {
     int modules = 0, lines = 0, updates = 0, refusals = 0, mismatches = 0;
 };
 
 class RoundTrip {
 public:
-    RoundTrip(const mwgen::ModuleSpec& plan, Tally& tally) : tally_(tally), files_(mwgen::generateModule(plan)) { }
+    RoundTrip(const mwgen::ModuleSpec& plan, Tally& tally)
+        : tally_(tally)
+        , files_(mwgen::generateModule(plan))
+    {
+    }
 
     void run()
     {
@@ -60,11 +63,17 @@ public:
         expectSavedAsLoaded(troops.summaryRow.has_value());
 
         for (int k = 0; k < troops.troopEntries.size(); ++k)
-            roundTrip(k, module_.TroopLines, showTroop, [&](const TroopShown& s) { return troopInputOf(s, k, itemEntries_); }, rebuildTroop);
+            roundTrip(
+                k, module_.TroopLines, showTroop, [&](const TroopShown& s) { return troopInputOf(s, k, itemEntries_); },
+                rebuildTroop);
         for (int k = 0; k < templates.size(); ++k)
-            roundTrip(k, module_.PTLines, showTemplate, [&](const TemplateShown& s) { return templateInputOf(s, k); }, rebuildTemplate);
+            roundTrip(
+                k, module_.PTLines, showTemplate, [&](const TemplateShown& s) { return templateInputOf(s, k); },
+                rebuildTemplate);
         for (int k = 0, parties = int(readPartyFile(module_.PartyLines).entries.size()); k < parties; ++k)
-            roundTrip(k, module_.PartyLines, showParty, [&](const PartyShown& s) { return partyInputOf(s, k); }, rebuildParty, true);
+            roundTrip(
+                k, module_.PartyLines, showParty, [&](const PartyShown& s) { return partyInputOf(s, k); }, rebuildParty,
+                true);
 
         expectOnlyRebuiltLinesChanged(loaded);
         ++tally_.modules;
@@ -82,9 +91,8 @@ private:
     // summary row.
     void expectSavedAsLoaded(bool summaryCorrected)
     {
-        const std::pair<const LineArray*, const std::string*> files[]
-            = { { &module_.TroopLines, &files_.troops }, { &module_.PTLines, &files_.templates },
-                  { &module_.PartyLines, &files_.parties } };
+        const std::pair<const LineArray*, const std::string*> files[] = { { &module_.TroopLines, &files_.troops },
+            { &module_.PTLines, &files_.templates }, { &module_.PartyLines, &files_.parties } };
         for (const auto& [lines, bytes] : files) {
             std::string expected;
             for (const auto& line : splitLines(*bytes, QStringLiteral("file")))
@@ -182,12 +190,23 @@ mwgen::ModuleSpec plan(int n)
     plan.lfOnly = (n / 4) % 2;
     plan.newer = n % 3 == 2;
     switch (n % 6) {
-    case 1: plan.latin1Names = true; break;
-    case 2: plan.wrongSummaryRow = true; break;
-    case 3: plan.summaryWithoutSpace = true; break;
-    case 4: plan.wrongLengthRecord = 3 + n % 5; break;
-    case 5: plan.shortLines = true; break;
-    default: break;
+    case 1:
+        plan.latin1Names = true;
+        break;
+    case 2:
+        plan.wrongSummaryRow = true;
+        break;
+    case 3:
+        plan.summaryWithoutSpace = true;
+        break;
+    case 4:
+        plan.wrongLengthRecord = 3 + n % 5;
+        break;
+    case 5:
+        plan.shortLines = true;
+        break;
+    default:
+        break;
     }
     return plan;
 }
@@ -196,7 +215,8 @@ mwgen::ModuleSpec plan(int n)
 
 TEST(RoundTrip, NoChangeUpdatesOfEveryRecord)
 {
-    const int modules = qEnvironmentVariableIsSet("MW_ROUNDTRIP_MODULES") ? qEnvironmentVariableIntValue("MW_ROUNDTRIP_MODULES") : 24;
+    const int modules
+        = qEnvironmentVariableIsSet("MW_ROUNDTRIP_MODULES") ? qEnvironmentVariableIntValue("MW_ROUNDTRIP_MODULES") : 24;
     Tally tally;
     for (int n = 0; n < modules; ++n) {
         SCOPED_TRACE(n);

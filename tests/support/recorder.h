@@ -12,7 +12,7 @@ namespace mw::test {
 
 class MessageRecorder : public MessageService {
 public:
-    void show(const QString& text, MessageIcon icon) override { shown.push_back({text, icon}); }
+    void show(const QString& text, MessageIcon icon) override { shown.push_back({ text, icon }); }
     bool ask(const QString& text, MessageIcon icon) override
     {
         shown.push_back({ text, icon });

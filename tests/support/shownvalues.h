@@ -24,8 +24,8 @@ template <typename T> QString text(const std::optional<T>& value)
 // Every value a shown record gives the panel, as one text.
 inline QString values(const TroopShown& s)
 {
-    QStringList out { text(s.id), text(s.name1), text(s.name2), text(s.faction), text(s.upgradeA),
-        text(s.upgradeB), text(s.gender), text(s.face1), text(s.face2) };
+    QStringList out { text(s.id), text(s.name1), text(s.name2), text(s.faction), text(s.upgradeA), text(s.upgradeB),
+        text(s.gender), text(s.face1), text(s.face2) };
     for (int state : s.flagStates.value_or(std::array<int, kFlagBoxes.size()> {}))
         out << QString::number(state);
     for (int item : s.items.value_or(std::vector<int> {}))

@@ -17,7 +17,10 @@ namespace mw::test {
 
 class User {
 public:
-    explicit User(QWidget& window) : window_(window) {}
+    explicit User(QWidget& window)
+        : window_(window)
+    {
+    }
 
     // Shows the window and makes it active, so that it takes keyboard focus.
     void open()

@@ -54,8 +54,8 @@ protected:
 
     // Writes a generated module into a new subfolder; returns the folder text as the window
     // shows it (ending in the separator).
-    QString makeModule(const QString& name, const mwgen::ModuleSpec& plan = {},
-        const std::vector<std::string>& skip = {})
+    QString makeModule(
+        const QString& name, const mwgen::ModuleSpec& plan = {}, const std::vector<std::string>& skip = {})
     {
         const QString folder = tmp.filePath(name);
         EXPECT_TRUE(mwgen::writeModule(mwgen::generateModule(plan), folder.toStdString(), skip));
@@ -90,7 +90,8 @@ protected:
     std::string said() const { return recorder.texts().join('|').toStdString(); }
 
     // Replaces lines of a file from line `first` (1-based) on; returns all its lines as written.
-    static std::vector<std::string> replaceLines(const QString& path, size_t first, const std::vector<std::string>& with)
+    static std::vector<std::string> replaceLines(
+        const QString& path, size_t first, const std::vector<std::string>& with)
     {
         auto lines = splitCrLf(fileBytes(path));
         std::copy(with.begin(), with.end(), lines.begin() + static_cast<long>(first - 1));

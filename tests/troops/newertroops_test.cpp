@@ -12,9 +12,8 @@
 namespace mw::test {
 namespace {
 
-const QStringList kItems {
-    "1 - Knife  (itm_knife)", "2 - Bow  (itm_bow)", "3 - Axe  (itm_axe)", "4 - Mace  (itm_mace)"
-};
+const QStringList kItems { "1 - Knife  (itm_knife)", "2 - Bow  (itm_bow)", "3 - Axe  (itm_axe)",
+    "4 - Mace  (itm_mace)" };
 const std::string kNewerLine1 = "trp_archer Archer Archers 17 16 5 0 2 3 0"; // image 17, Hero, scene 5
 const std::string kDescribedLine1 = "trp_archer Archer Archers 16 77 88 2 3 0";
 const std::string kNewerItems = mwgen::inventoryLine({ 2, 3 }, { 637534208, 0 });
@@ -25,8 +24,8 @@ ModuleState moduleOf(const std::string& head, const std::string& line1, const st
     const std::string& skills = "0 0 0 0 0 0 ")
 {
     ModuleState module;
-    module.TroopLines = LineArray({ head, "1 ", line1, items, "  7 8 9 10 4", " 40 41 42 43 44 45 46", skills,
-                                      "  11 12 13 14 15 16 17 18 ", "" },
+    module.TroopLines = LineArray(
+        { head, "1 ", line1, items, "  7 8 9 10 4", " 40 41 42 43 44 45 46", skills, "  11 12 13 14 15 16 17 18 ", "" },
         TextCodec::Utf8);
     const TroopFileRead read = readTroopFile(module.TroopLines, 0);
     module.GameVersion = read.gameVersion.value_or("");
@@ -95,7 +94,8 @@ TEST(TroopGenerations, RebuildKeepsWhatThePanelDoesNotShow)
                 in.skills[0] = "1";
             },
             { "trp_archer Archer Archers 17 0 5 0 1 3 0", mwgen::inventoryLine({ 3, 2, 4 }, { 0, 637534208, 0 }),
-                "  7 8 9 10 4", " 40 41 42 43 44 45 46", "268435456 0 0 0 0 0 " }, "" },
+                "  7 8 9 10 4", " 40 41 42 43 44 45 46", "268435456 0 0 0 0 0 " },
+            "" },
         { "described, edited", "troopsfile version 2", kDescribedLine1, kDescribedItems,
             [](TroopInput& in) { in.inventory.removeFirst(); },
             { kDescribedLine1, mwgen::inventoryLine({ 3 }), "  7 8 9 10 4", " 40 41 42 43 44 45 46", "0 0 0 0 0 0" },

@@ -63,13 +63,13 @@ TEST(TroopRebuild, WritesTheRecordLinesAndEntries)
         inventory += k < 61 ? "-1 0 " : "";
         full += "9 0 ";
     }
-    const std::vector<ReplacedLine> expected { { 17, "trp_footman Pikeman Footmen 0 77 88 4 1 -1" },
-        { 18, inventory }, { 19, "  7 8 9 10 4" }, { 20, " 40 41 42 43 44 45 46" }, { 21, "0 0 0 0 0 0" },
-        { 22, "  0 1 0 0 " } };
+    const std::vector<ReplacedLine> expected { { 17, "trp_footman Pikeman Footmen 0 77 88 4 1 -1" }, { 18, inventory },
+        { 19, "  7 8 9 10 4" }, { 20, " 40 41 42 43 44 45 46" }, { 21, "0 0 0 0 0 0" }, { 22, "  0 1 0 0 " } };
     EXPECT_EQ(rebuild.lines, expected);
     EXPECT_EQ(rebuild.troopEntry, "2 - Pikeman (trp_footman)"); // the other texts: the panel tests
 
-    const TroopRebuilt newer = rebuildHeld(troopModule(troopFile(numberedTroops(2), true), 7, "0.95x"), 1, plainValues());
+    const TroopRebuilt newer
+        = rebuildHeld(troopModule(troopFile(numberedTroops(2), true), 7, "0.95x"), 1, plainValues());
     ASSERT_EQ(newer.lines.size(), 5u); // line 6 stays as it is
     EXPECT_EQ(newer.lines.back().line, 14);
     values.inventory = QStringList(64, "9 - Club  (itm_club)");
@@ -131,8 +131,8 @@ TEST(TroopRebuild, RefusesWithoutMakingAnyLine)
     }
     TroopInput latinName = plainValues();
     latinName.name1 = QString::fromUtf8("Arch\u00e9r");
-    EXPECT_EQ(
-        rebuildHeld(troopModule(latin, 7, "0.90x"), 1, latinName).lines.at(0).bytes, "trp_footman Arch\xe9r Footmen 0 77 88 1 0 0");
+    EXPECT_EQ(rebuildHeld(troopModule(latin, 7, "0.90x"), 1, latinName).lines.at(0).bytes,
+        "trp_footman Arch\xe9r Footmen 0 77 88 1 0 0");
 }
 
 } // namespace

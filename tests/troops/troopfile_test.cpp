@@ -56,7 +56,8 @@ TEST(TroopFileRead, MakesTheEntriesOfTheThreeLists)
     records[2].name = "Sold\xe9r";
     const TroopFileRead read = readTroopFile(troopFile(records, false, 7, TextCodec::Latin1), 0);
     const QString soldier = QString::fromUtf8("2 - Sold\u00e9r");
-    EXPECT_EQ(read.troopEntries.texts(), QStringList({ "0 - Troop0 (trp_t0)", "1 - Troop1 (trp_t1)", soldier + " (trp_t2)" }));
+    EXPECT_EQ(read.troopEntries.texts(),
+        QStringList({ "0 - Troop0 (trp_t0)", "1 - Troop1 (trp_t1)", soldier + " (trp_t2)" }));
     EXPECT_EQ(read.memberEntries.texts(), QStringList({ "0 - None", "1 - Troop1 (trp_t1)", soldier + " (trp_t2)" }));
     EXPECT_EQ(read.upgradeEntries.texts(), QStringList({ "0 - None", "1 - Troop1", soldier }));
 }

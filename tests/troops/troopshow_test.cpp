@@ -4,8 +4,8 @@
 
 #include "troopfixture.h"
 
-#include <algorithm>
 #include <QStringList>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace mw::test {

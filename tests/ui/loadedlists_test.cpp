@@ -26,7 +26,7 @@ PlainFile plainRead(const std::string& bytes)
 {
     PlainFile file;
     file.utf8 = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toUtf8()
-                == QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        == QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
     std::string line;
     for (const char c : bytes) {
         if (c != '\n') {
@@ -55,7 +55,7 @@ struct Lists {
 };
 
 Lists expectedLists(const PlainFile& troops, const PlainFile& items, const PlainFile& factions,
-                    const PlainFile& templates, const PlainFile& parties, const std::string& version)
+    const PlainFile& templates, const PlainFile& parties, const std::string& version)
 {
     Lists l;
     for (const auto& line : troops.lines) {
@@ -89,7 +89,7 @@ Lists expectedLists(const PlainFile& troops, const PlainFile& items, const Plain
         if (f.size() < 2)
             break;
         l.templates << number(static_cast<int>(l.templates.size())) + " - " + templates.text(f[1]) + " ("
-                           + templates.text(f[0]) + ")";
+                + templates.text(f[0]) + ")";
     }
     for (const auto& line : parties.lines) {
         const auto f = cutFields(line);
@@ -97,8 +97,8 @@ Lists expectedLists(const PlainFile& troops, const PlainFile& items, const Plain
             continue;
         if (f.size() < 5)
             break;
-        l.parties << number(static_cast<int>(l.parties.size())) + " - " + parties.text(f[4]) + " ("
-                         + parties.text(f[3]) + ")";
+        l.parties << number(static_cast<int>(l.parties.size())) + " - " + parties.text(f[4]) + " (" + parties.text(f[3])
+                + ")";
     }
     return l;
 }
@@ -122,7 +122,7 @@ QStringList textsOf(const QAbstractItemModel& model)
     return texts;
 }
 
-class LoadedModule : public WindowTest {};
+class LoadedModule : public WindowTest { };
 
 TEST_F(LoadedModule, KeepsEveryLineAndEntryAsTheFilesHaveThem)
 {
@@ -142,8 +142,8 @@ TEST_F(LoadedModule, KeepsEveryLineAndEntryAsTheFilesHaveThem)
     irregular.linesPerTroop = 6;
     irregular.templates = 30;
     irregular.parties = 30;
-    const std::pair<const char*, mwgen::ModuleSpec> modules[] = {
-        {"largest", largest}, {"irregular", irregular}, {"small", mwgen::ModuleSpec{}}};
+    const std::pair<const char*, mwgen::ModuleSpec> modules[]
+        = { { "largest", largest }, { "irregular", irregular }, { "small", mwgen::ModuleSpec {} } };
 
     for (const auto& [name, plan] : modules) {
         SCOPED_TRACE(name);
@@ -162,11 +162,11 @@ TEST_F(LoadedModule, KeepsEveryLineAndEntryAsTheFilesHaveThem)
         const Lists expected
             = expectedLists(troops, plain("item_kinds1.txt"), plain("factions.txt"), templates, parties, plan.version);
         const auto& l = window.lists();
-        const std::pair<const QAbstractItemModel*, const QStringList*> lists[] = {
-            {&l.troopEntries, &expected.troops},       {&l.memberEntries, &expected.members},
-            {&l.upgradeEntries, &expected.upgrades},   {&l.itemEntries, &expected.items},
-            {&l.factionEntries, &expected.factions},   {&l.templateEntries, &expected.templates},
-            {&l.partyEntries, &expected.parties}};
+        const std::pair<const QAbstractItemModel*, const QStringList*> lists[]
+            = { { &l.troopEntries, &expected.troops }, { &l.memberEntries, &expected.members },
+                  { &l.upgradeEntries, &expected.upgrades }, { &l.itemEntries, &expected.items },
+                  { &l.factionEntries, &expected.factions }, { &l.templateEntries, &expected.templates },
+                  { &l.partyEntries, &expected.parties } };
         for (const auto& [model, texts] : lists) {
             EXPECT_EQ(model->rowCount(), texts->size());
             EXPECT_EQ(firstDifference(textsOf(*model), *texts), -1);

@@ -51,8 +51,8 @@ TEST_P(TemplateFlow, EditUpdateSaveReload)
     open(folder, "party_templates.txt", kTemplate);
     EXPECT_EQ(said(), "");
     const auto details = [this] { return user.shown({ "cmbPTCourage", "cmbPTAgressiveness", "chkPTBanditness" }); };
-    EXPECT_EQ(user.shown({ "txtPTID", "txtPTMenu", "cmbPTFactions", "cmbPTTroops/1", "chkPTPrisoner/1",
-                  "cmbPTTroops/2", "txtPTMin/2", "txtPTMax/3" }),
+    EXPECT_EQ(user.shown({ "txtPTID", "txtPTMenu", "cmbPTFactions", "cmbPTTroops/1", "chkPTPrisoner/1", "cmbPTTroops/2",
+                  "txtPTMin/2", "txtPTMax/3" }),
         "pt_fen_raiders|3|#2|#7|on|#0|0|6");
     EXPECT_EQ(user.text("cmbPTPersonality"), c.shown);
     EXPECT_EQ(details(), c.shown == "Bandit" ? "#8|#3|on" : "#0|#0|off");
@@ -163,7 +163,8 @@ TEST_P(PartyFlow, EditUpdateSaveReload)
 
     open(folder, "parties.txt", kParty);
     EXPECT_EQ(said(), "");
-    EXPECT_EQ(user.shown({ "txtPartiesName", "txtPartiesMenu", "cmbPTemplates", "cmbPFactions" }), "Marsh_Camp|12|#5|#1");
+    EXPECT_EQ(
+        user.shown({ "txtPartiesName", "txtPartiesMenu", "cmbPTemplates", "cmbPFactions" }), "Marsh_Camp|12|#5|#1");
 }
 
 INSTANTIATE_TEST_SUITE_P(LineEnds, PartyFlow, ::testing::Bool(),

@@ -51,7 +51,9 @@ TEST_P(Refusals, UpdateRefusesAndSaveKeepsEveryByte)
     open(folder, c.file, c.shownBefore >= 0 ? c.shownBefore : c.record);
     if (c.shownBefore >= 0) {
         recorder.clear();
-        user.clickRow(c.file == "troops.txt" ? "ListTroops" : c.file == "parties.txt" ? "lstParties" : "lstPartyTemplates",
+        user.clickRow(c.file == "troops.txt" ? "ListTroops"
+                : c.file == "parties.txt"    ? "lstParties"
+                                             : "lstPartyTemplates",
             c.record);
     }
     EXPECT_EQ(said(), c.onClick);
@@ -79,7 +81,8 @@ INSTANTIATE_TEST_SUITE_P(Records, Refusals,
             kNotHeld + "troop 1: showing it stopped at an error; the troop was not updated." },
         // Showing troop 1 stops at its faction; the panel still holds troop 0's inventory.
         Case { "TroopShownInPart", {}, { { "troops.txt", 10, 6, "9" } }, "troops.txt", 0, 1,
-            "Error #9: Subscript out of range: faction 9 (field 6 of line 10 of troops.txt) is not in the faction list, "
+            "Error #9: Subscript out of range: faction 9 (field 6 of line 10 of troops.txt) is not in the faction "
+            "list, "
             "which has 6 entries",
             kNotHeld + "troop 1: showing it stopped at an error; the troop was not updated." },
         Case { "FaceHalfPast64Bits", {}, { { "troops.txt", 15, 2, "99999999999999999999999" } }, "troops.txt", -1, 1,

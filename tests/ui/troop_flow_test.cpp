@@ -93,9 +93,9 @@ TEST_P(TroopFlow, EditUpdateSaveReload)
     user.clickRow("ListItems", 1);
     user.click("cmdUp"); // 9, 12
     EXPECT_EQ(listed(items), QStringList({ "9", "12" }));
-    for (const auto& [box, text] : std::vector<std::pair<QString, QString>> { { "TxtAttrStr", "" }, { "txtLvl", "30" },
-             { "txt2hWeap", "" }, { "txtFire", "99" }, { "txtPersuasion", "10" }, { "txtTrade", "" },
-             { "txtIronflesh", "7" } })
+    for (const auto& [box, text] :
+        std::vector<std::pair<QString, QString>> { { "TxtAttrStr", "" }, { "txtLvl", "30" }, { "txt2hWeap", "" },
+            { "txtFire", "99" }, { "txtPersuasion", "10" }, { "txtTrade", "" }, { "txtIronflesh", "7" } })
         user.type(box, text);
     if (v090) {
         user.type("txtFace1", "");
@@ -141,7 +141,8 @@ TEST_P(TroopFlow, EditUpdateSaveReload)
 
     open(folder, "troops.txt", kTroop);
     EXPECT_EQ(said(), "");
-    EXPECT_EQ(user.shown({ "txtName1", "txtPersuasion", "txtTrade", "txtLvl", "optGender/1", "chkHero", "chkNoCapture" }),
+    EXPECT_EQ(
+        user.shown({ "txtName1", "txtPersuasion", "txtTrade", "txtLvl", "optGender/1", "chkHero", "chkNoCapture" }),
         "Marsh_Warden|10|0|30|on|on|off");
     EXPECT_EQ(listed(items), QStringList({ "9", "12" }));
 

@@ -1,12 +1,12 @@
 // The parties panel: its controls, their layout and its handlers.
 #include "parties/panel/partiespanel.h"
 
-#include "widgets/focusout.h"
 #include "parties/fieldchecks.h"
-#include "widgets/controls.h"
-#include "widgets/findbox.h"
 #include "parties/partyfile.h"
 #include "parties/partytexts.h"
+#include "widgets/controls.h"
+#include "widgets/findbox.h"
+#include "widgets/focusout.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -40,12 +40,13 @@ void PartiesPanel::buildControls()
         { findBox(), lstParties }, QStringLiteral("Parties List"), QStringLiteral("FramePartiesList"), this);
     FramePartiesName = nameGroup(QStringLiteral("FramePartiesName"), txtPartiesID, QStringLiteral("txtPartiesID"),
         txtPartiesName, QStringLiteral("txtPartiesName"), this);
-    cmbPTemplates = sharedCombo(
-        lists_.templateEntries, QStringLiteral("cmbPTemplates"), QStringLiteral("Party Template"), this);
-    FramePartiesTemplate = groupAround(
-        cmbPTemplates, QStringLiteral("Party Template"), QStringLiteral("FramePartiesTemplate"), this);
+    cmbPTemplates
+        = sharedCombo(lists_.templateEntries, QStringLiteral("cmbPTemplates"), QStringLiteral("Party Template"), this);
+    FramePartiesTemplate
+        = groupAround(cmbPTemplates, QStringLiteral("Party Template"), QStringLiteral("FramePartiesTemplate"), this);
     cmbPFactions = sharedCombo(lists_.factionEntries, QStringLiteral("cmbPFactions"), QStringLiteral("Faction"), this);
-    FramePartiesFaction = groupAround(cmbPFactions, QStringLiteral("Faction"), QStringLiteral("FramePartiesFaction"), this);
+    FramePartiesFaction
+        = groupAround(cmbPFactions, QStringLiteral("Faction"), QStringLiteral("FramePartiesFaction"), this);
     txtPartiesMenu = numberBox(QStringLiteral("txtPartiesMenu"), QStringLiteral("Menu"), this);
     FramePartiesMenu = groupAround(txtPartiesMenu, QStringLiteral("Menu"), QStringLiteral("FramePartiesMenu"), this);
 

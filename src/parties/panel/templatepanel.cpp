@@ -1,13 +1,13 @@
 // The party-template panel: its controls, their layout and its handlers.
 #include "parties/panel/templatepanel.h"
 
-#include "widgets/focusout.h"
 #include "parties/fieldchecks.h"
-#include "widgets/controls.h"
-#include "widgets/findbox.h"
 #include "parties/partytexts.h"
 #include "parties/personality.h"
 #include "parties/templatefile.h"
+#include "widgets/controls.h"
+#include "widgets/findbox.h"
+#include "widgets/focusout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,14 +35,15 @@ void TemplatePanel::buildControls()
 {
     lstPartyTemplates = makeRecordList(lists_.templateEntries, QStringLiteral("lstPartyTemplates"),
         QStringLiteral("Party_Templates List"), QStringLiteral("txtFindTemplate"));
-    FramePTList = groupAround({ findBox(), lstPartyTemplates }, QStringLiteral("Party_Templates List"),
-        QStringLiteral("FramePTList"), this);
-    FramePTName = nameGroup(
-        QStringLiteral("FramePTName"), txtPTID, QStringLiteral("txtPTID"), txtPTName, QStringLiteral("txtPTName"), this);
+    FramePTList = groupAround(
+        { findBox(), lstPartyTemplates }, QStringLiteral("Party_Templates List"), QStringLiteral("FramePTList"), this);
+    FramePTName = nameGroup(QStringLiteral("FramePTName"), txtPTID, QStringLiteral("txtPTID"), txtPTName,
+        QStringLiteral("txtPTName"), this);
     buildPersonality();
     txtPTMenu = numberBox(QStringLiteral("txtPTMenu"), QStringLiteral("Menu"), this);
     FramePTMenu = groupAround(txtPTMenu, QStringLiteral("Menu"), QStringLiteral("FramePTMenu"), this);
-    cmbPTFactions = sharedCombo(lists_.factionEntries, QStringLiteral("cmbPTFactions"), QStringLiteral("Faction"), this);
+    cmbPTFactions
+        = sharedCombo(lists_.factionEntries, QStringLiteral("cmbPTFactions"), QStringLiteral("Faction"), this);
     FramePTFaction = groupAround(cmbPTFactions, QStringLiteral("Faction"), QStringLiteral("FramePTFaction"), this);
 
     auto* right = new QVBoxLayout;

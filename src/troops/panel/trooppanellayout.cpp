@@ -125,10 +125,10 @@ void TroopPanel::buildControls()
     txtID = namedControl(new QLineEdit(this), QStringLiteral("txtID"), QStringLiteral("Troop ID"));
     txtName1 = namedControl(new QLineEdit(this), QStringLiteral("txtName1"), QStringLiteral("Single"));
     txtName2 = namedControl(new QLineEdit(this), QStringLiteral("txtName2"), QStringLiteral("Multiple"));
-    cmbUpgradePathA = sharedCombo(
-        lists_.upgradeEntries, QStringLiteral("cmbUpgradePathA"), QStringLiteral("Upgrade Paths"), this);
-    cmbUpgradePathB = sharedCombo(
-        lists_.upgradeEntries, QStringLiteral("cmbUpgradePathB"), QStringLiteral("Upgrade Paths"), this);
+    cmbUpgradePathA
+        = sharedCombo(lists_.upgradeEntries, QStringLiteral("cmbUpgradePathA"), QStringLiteral("Upgrade Paths"), this);
+    cmbUpgradePathB
+        = sharedCombo(lists_.upgradeEntries, QStringLiteral("cmbUpgradePathB"), QStringLiteral("Upgrade Paths"), this);
     // Made in the order the keyboard visits them.
     makeNumberBoxes(kAttributeBoxes, TroopGroup::Attributes, attributeBoxes_, this);
     makeNumberBoxes(kAttributeBoxes, TroopGroup::Level, attributeBoxes_, this);
@@ -164,8 +164,8 @@ void TroopPanel::makeItemControls()
     ListItems = namedControl(new QListWidget(this), QStringLiteral("ListItems"), QStringLiteral("Items"));
     ListItems->setSelectionMode(QAbstractItemView::SingleSelection);
     ListItems->setUniformItemSizes(true);
-    for (auto [button, caption] : { std::pair { &cmdAdd, "Add" }, { &cmdUp, "Up" }, { &cmdDown, "Down" },
-             { &cmdRemove, "Remove" } }) {
+    for (auto [button, caption] :
+        { std::pair { &cmdAdd, "Add" }, { &cmdUp, "Up" }, { &cmdDown, "Down" }, { &cmdRemove, "Remove" } }) {
         const QString text = QString::fromLatin1(caption);
         *button = namedControl(new QPushButton(text, this), QStringLiteral("cmd") + text, text);
     }
@@ -217,11 +217,10 @@ QLayout* TroopPanel::buildTroopColumn()
     level->setAlignment(attributeBoxes_.back(), Qt::AlignHCenter | Qt::AlignTop);
     attributesRow->addWidget(groupOf(QStringLiteral("Level"), QStringLiteral("fraLevel"), level, this));
 
-    QVBoxLayout* troopColumn
-        = column(groupOf(QStringLiteral("Names"), QStringLiteral("fraNames"), namesForm, this),
-            groupOf(QStringLiteral("Upgrade Paths"), QStringLiteral("fraUpgradePaths"),
-                column(cmbUpgradePathA, cmbUpgradePathB), this),
-            groupOf(QStringLiteral("Faction"), QStringLiteral("fraFaction"), column(cmbFactions), this));
+    QVBoxLayout* troopColumn = column(groupOf(QStringLiteral("Names"), QStringLiteral("fraNames"), namesForm, this),
+        groupOf(QStringLiteral("Upgrade Paths"), QStringLiteral("fraUpgradePaths"),
+            column(cmbUpgradePathA, cmbUpgradePathB), this),
+        groupOf(QStringLiteral("Faction"), QStringLiteral("fraFaction"), column(cmbFactions), this));
     troopColumn->addLayout(attributesRow);
     troopColumn->addWidget(groupOf(QStringLiteral("Faces"), QStringLiteral("fraFaces"), facesForm, this));
     troopColumn->addStretch(1);
@@ -230,17 +229,15 @@ QLayout* TroopPanel::buildTroopColumn()
 
 void TroopPanel::buildLayout()
 {
-    auto* list = groupOf(
-        QStringLiteral("Troop List"), QStringLiteral("fraTroopList"), column(findBox(), ListTroops), this);
+    auto* list
+        = groupOf(QStringLiteral("Troop List"), QStringLiteral("fraTroopList"), column(findBox(), ListTroops), this);
     ListTroops->setMinimumWidth(ListTroops->fontMetrics().horizontalAdvance(QString(30, u'x')));
 
-    QVBoxLayout* numbersColumn = column(groupOf(QStringLiteral("Proficiencies"), QStringLiteral("fraProficiencies"),
-                                            pairGrid(inGroup(kProficiencyBoxes, proficiencyBoxes_,
-                                                         TroopGroup::Proficiencies),
-                                                2),
-                                            this),
-        groupOf(QStringLiteral("Skills"), QStringLiteral("fraSkills"),
-            pairGrid(inGroup(kSkillBoxes, skillBoxes_, TroopGroup::Skills), 2), this));
+    QVBoxLayout* numbersColumn
+        = column(groupOf(QStringLiteral("Proficiencies"), QStringLiteral("fraProficiencies"),
+                     pairGrid(inGroup(kProficiencyBoxes, proficiencyBoxes_, TroopGroup::Proficiencies), 2), this),
+            groupOf(QStringLiteral("Skills"), QStringLiteral("fraSkills"),
+                pairGrid(inGroup(kSkillBoxes, skillBoxes_, TroopGroup::Skills), 2), this));
     numbersColumn->addStretch(1);
 
     auto* itemsColumn = new QVBoxLayout;
