@@ -31,14 +31,7 @@ PartyShown showParty(const ModuleState& module, int k, const ChoiceCounts& count
             if (hasFraction(fields[static_cast<size_t>(index)]))
                 lost << fieldPlace(index, n, kPartiesFile);
         }
-        if (!lost.isEmpty()) {
-            shown.outcome.messages.push_back({ QStringLiteral("Warning: The numbers in the following fields cannot be "
-                                                              "kept by this editor, so the party cannot be "
-                                                              "updated:\r\n")
-                    + lost.join(QStringLiteral("\r\n")),
-                MessageIcon::Warning });
-            shown.problem = QStringLiteral("it holds numbers this editor cannot keep");
-        }
+        noteUncarried(QStringLiteral("party"), lost, shown.outcome, shown.problem);
     } catch (const ModError& error) {
         shown.outcome.error = error;
         shown.problem = QStringLiteral("showing it stopped at an error");

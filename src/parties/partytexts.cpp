@@ -29,6 +29,18 @@ QString notHeldMessage(const QString& kind, int k, const QString& problem)
         .arg(problem);
 }
 
+void noteUncarried(const QString& kind, const QStringList& fields, Outcome& outcome, QString& problem)
+{
+    if (fields.isEmpty())
+        return;
+    outcome.messages.push_back({ QStringLiteral("Warning: The numbers in the following fields cannot be kept by this "
+                                                "editor, so the %1 cannot be updated:\r\n")
+                                     .arg(kind)
+            + fields.join(QStringLiteral("\r\n")),
+        MessageIcon::Warning });
+    problem = QStringLiteral("it holds numbers this editor cannot keep");
+}
+
 QString unstorableTextMessage(const QString& box, const QString& fileName, const QString& reason)
 {
     return QStringLiteral("The text of %1 cannot be stored in %2: %3. Nothing was updated.").arg(box, fileName, reason);

@@ -1,9 +1,11 @@
 // The texts the two party panels show: list entries and every message of their handlers.
 #pragma once
 
+#include "core/messages.h"
 #include "core/modulefiles.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace mw {
 
@@ -27,6 +29,11 @@ QString notARecordLineMessage(int lineNumber, const QString& fileName, const QSt
 // Why an update left a record alone because the panel does not hold it whole: `kind` is
 // "template" or "party".
 QString notHeldMessage(const QString& kind, int k, const QString& problem);
+
+// For the fields (named as "field 8 of line 5 of parties.txt") whose numbers the panel
+// cannot keep, if any: the warning a display gives once, and the problem that keeps the
+// record from being updated. `kind` is "template" or "party".
+void noteUncarried(const QString& kind, const QStringList& fields, Outcome& outcome, QString& problem);
 
 // Why an update left a record alone because a box's text cannot go into the file; `box`
 // names it as "the ID box" or "the Min box in row 3".

@@ -79,14 +79,8 @@ TemplateShown showTemplate(const ModuleState& module, int k, const ChoiceCounts&
                 lost << fieldPlace(index, n, kTemplatesFile);
         }
         readMemberSlots(fields, n, lines.codec(), counts.members, shown, lost);
-        if (!lost.isEmpty() && shown.problem.isEmpty()) {
-            shown.outcome.messages.push_back({ QStringLiteral("Warning: The numbers in the following fields cannot be "
-                                                              "kept by this editor, so the template cannot be "
-                                                              "updated:\r\n")
-                    + lost.join(QStringLiteral("\r\n")),
-                MessageIcon::Warning });
-            shown.problem = QStringLiteral("it holds numbers this editor cannot keep");
-        }
+        if (shown.problem.isEmpty())
+            noteUncarried(QStringLiteral("template"), lost, shown.outcome, shown.problem);
     } catch (const ModError& error) {
         shown.outcome.error = error;
         shown.problem = QStringLiteral("showing it stopped at an error");
