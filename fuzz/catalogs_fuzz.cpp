@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         [&] {
             const CatalogRead items = readItemCatalog(lines);
             fuzz::check(items.entries.size() <= lines.count(), "more items than lines");
-            for (const QString& entry : items.entries)
+            for (const QString& entry : items.entries.texts())
                 fuzz::check(itemNumberOfEntry(entry) != QStringLiteral("-1"), "an item entry without its number");
         },
         "readItemCatalog threw");
