@@ -116,8 +116,8 @@ public:
     std::string shown(const QStringList& names) const
     {
         QStringList parts;
-        for (const QString& spec : names) {
-            const QStringList nameAndIndex = spec.split('/');
+        for (const QString& control : names) {
+            const QStringList nameAndIndex = control.split('/');
             QWidget* w = find(nameAndIndex[0], nameAndIndex.size() > 1 ? nameAndIndex[1].toInt() : -1);
             if (const auto* box = qobject_cast<QLineEdit*>(w))
                 parts << box->text();
