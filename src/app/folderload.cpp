@@ -6,6 +6,7 @@
 #include "app/folderchooser.h"
 #include "app/frmmusterwright.h"
 #include "app/instructionspanel.h"
+#include "app/readahead.h"
 #include "app/shelltexts.h"
 #include "catalog/catalogs.h"
 #include "core/modulefiles.h"
@@ -20,6 +21,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <future>
 
 namespace mw {
 
@@ -45,13 +47,22 @@ void frmMusterwright::loadFolder(const QString& folder)
 
     // Until every reader has succeeded, what is in memory is not this folder's whole data.
     moduleComplete_ = false;
-    const std::array<bool, 5> failed = {
-        Read_Troops() != 0,
-        Read_Items() != 0,
-        Read_Factions() != 0,
-        Read_Party_Templates() != 0,
-        Read_Parties() != 0,
+    struct PartyFiles {
+        FileRead<TemplateFileRead> templates;
+        FileRead<PartyFileRead> parties;
     };
+    std::future<PartyFiles> partyFiles = std::async(std::launch::async, [folder = txtFolder->text()] {
+        return PartyFiles { readFileAhead<TemplateFileRead>(folder + kTemplatesFile, readTemplateFile),
+            readFileAhead<PartyFileRead>(folder + kPartiesFile, readPartyFile) };
+    });
+    std::array<bool, 5> failed {};
+    failed[0] = Read_Troops() != 0;
+    failed[1] = Read_Items() != 0;
+    failed[2] = Read_Factions() != 0;
+    PartyFiles read = partyFiles.get();
+    failed[3] = Read_Party_Templates(read.templates) != 0;
+    failed[4] = Read_Parties(read.parties) != 0;
+    loadedStamps_.stampInBackground();
     for (const Editor& editor : editors_) {
         if (editor.records)
             editor.records->startOver();
@@ -72,18 +83,34 @@ void frmMusterwright::loadFolder(const QString& folder)
 namespace {
 
 // One reader over the folder's file `name`: 1 when the file is missing or reading it failed
-// (the failure is reported), 0 when `read` got through the whole file. `stamp`, when given,
-// receives the stamp of the bytes read, before any change in memory.
+// (the failure is reported), 0 when `read` got through the whole file. `stamps`, when given,
+// receives the bytes read, before any change in memory.
 template <typename Read>
 int readModuleFile(
-    MessageService& messages, const QString& folder, const QString& name, Read&& read, FileStamp* stamp = nullptr)
+    MessageService& messages, const QString& folder, const QString& name, Read&& read, LoadedStamps* stamps = nullptr)
 {
-    if (stamp)
-        *stamp = {};
     const QString path = folder + name;
-    if (!fileExists(path))
+    std::optional<QByteArray> bytes;
+    const bool found = fileExists(path);
+    const bool whole = found && runReported(messages, [&] {
+        LineArray lines = readLines(path);
+        bytes = lines.bytes();
+        read(std::move(lines));
+    });
+    if (stamps)
+        stamps->read(name, std::move(bytes));
+    return whole ? 0 : 1;
+}
+
+// The same for a file read ahead: `show` takes the file once it was read whole.
+template <typename Result, typename Show>
+int takeModuleFile(
+    MessageService& messages, const QString& name, FileRead<Result>& file, Show&& show, LoadedStamps& stamps)
+{
+    stamps.read(name, file.linesRead ? std::optional<QByteArray>(file.lines.bytes()) : std::nullopt);
+    if (!file.found)
         return 1;
-    return runReported(messages, [&] { read(readLines(path, stamp)); }) ? 0 : 1;
+    return runReported(messages, [&] { show(file); }) ? 0 : 1;
 }
 
 // Shows what a reader collected, then stops on its failure.
@@ -121,7 +148,7 @@ int frmMusterwright::Read_Troops()
                 state_.TroopLines.set(2, *read.summaryRow, kTroopsFile);
             finishRead(messages_, read);
         },
-        &loadedStamps_[kTroopsFile]);
+        &loadedStamps_);
 }
 
 int frmMusterwright::Read_Items()
@@ -144,33 +171,37 @@ int frmMusterwright::Read_Factions()
     });
 }
 
-int frmMusterwright::Read_Party_Templates()
+int frmMusterwright::Read_Party_Templates(FileRead<TemplateFileRead>& file)
 {
     lists_.templateEntries.setStringList({});
-    return readModuleFile(
-        messages_, txtFolder->text(), kTemplatesFile,
-        [&](LineArray lines) {
-            state_.PTLines = std::move(lines);
-            const TemplateFileRead read = readTemplateFile(state_.PTLines);
-            lists_.templateEntries.setEntries(read.entries);
-            finishRead(messages_, read);
+    return takeModuleFile(
+        messages_, kTemplatesFile, file,
+        [&](FileRead<TemplateFileRead>& read) {
+            if (read.linesRead)
+                state_.PTLines = std::move(read.lines);
+            if (read.failure)
+                std::rethrow_exception(read.failure);
+            lists_.templateEntries.setEntries(read.read.entries);
+            finishRead(messages_, read.read);
         },
-        &loadedStamps_[kTemplatesFile]);
+        loadedStamps_);
 }
 
-int frmMusterwright::Read_Parties()
+int frmMusterwright::Read_Parties(FileRead<PartyFileRead>& file)
 {
     lists_.partyEntries.setStringList({});
-    return readModuleFile(
-        messages_, txtFolder->text(), kPartiesFile,
-        [&](LineArray lines) {
-            state_.PartyLines = std::move(lines);
-            const PartyFileRead read = readPartyFile(state_.PartyLines);
-            state_.PartyGeneration = read.generation;
-            lists_.partyEntries.setEntries(read.entries);
-            finishRead(messages_, read);
+    return takeModuleFile(
+        messages_, kPartiesFile, file,
+        [&](FileRead<PartyFileRead>& read) {
+            if (read.linesRead)
+                state_.PartyLines = std::move(read.lines);
+            if (read.failure)
+                std::rethrow_exception(read.failure);
+            state_.PartyGeneration = read.read.generation;
+            lists_.partyEntries.setEntries(read.read.entries);
+            finishRead(messages_, read.read);
         },
-        &loadedStamps_[kPartiesFile]);
+        loadedStamps_);
 }
 
 void frmMusterwright::Read_Musterwright_INI()

@@ -26,6 +26,9 @@ class PartiesPanel;
 class RecordPanel;
 class TemplatePanel;
 class TroopPanel;
+struct PartyFileRead;
+struct TemplateFileRead;
+template <typename Result> struct FileRead;
 
 class frmMusterwright : public QWidget {
     Q_OBJECT
@@ -46,8 +49,10 @@ public:
     int Read_Troops();
     int Read_Items();
     int Read_Factions();
-    int Read_Party_Templates();
-    int Read_Parties();
+    // The two party files are read on a worker thread during the three reads before them;
+    // these take what it read.
+    int Read_Party_Templates(FileRead<TemplateFileRead>& file);
+    int Read_Parties(FileRead<PartyFileRead>& file);
 
     QString Save_Troops();
     QString Save_PT();
@@ -111,7 +116,7 @@ private:
     QLabel* lblPending;
     std::vector<Editor> editors_; // in the order of the file selector's entries
     // The three editable files as loaded (or last saved), by file name.
-    std::map<QString, FileStamp> loadedStamps_;
+    LoadedStamps loadedStamps_;
 };
 
 } // namespace mw

@@ -31,4 +31,37 @@ bool matchesOnDisk(const QString& path, const FileStamp& stamp)
     return stampOf(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))) == stamp;
 }
 
+void LoadedStamps::read(const QString& name, std::optional<QByteArray> bytes)
+{
+    settle();
+    read_[name] = std::move(bytes);
+}
+
+void LoadedStamps::stampInBackground()
+{
+    settle();
+    pending_ = std::async(std::launch::async, [read = std::move(read_)] {
+        std::map<QString, FileStamp> stamps;
+        for (const auto& [name, bytes] : read)
+            stamps[name] = bytes ? stampOf(std::string_view(bytes->constData(), static_cast<size_t>(bytes->size())))
+                                 : FileStamp {};
+        return stamps;
+    });
+    read_.clear();
+}
+
+FileStamp& LoadedStamps::operator[](const QString& name)
+{
+    settle();
+    return stamps_[name];
+}
+
+void LoadedStamps::settle()
+{
+    if (!pending_.valid())
+        return;
+    for (auto& [name, stamp] : pending_.get())
+        stamps_[name] = stamp;
+}
+
 } // namespace mw

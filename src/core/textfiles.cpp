@@ -74,7 +74,7 @@ std::vector<std::string> splitLines(std::string_view bytes, const QString& fileN
     return lines;
 }
 
-LineArray readLines(const QString& path, FileStamp* stamp)
+LineArray readLines(const QString& path)
 {
     const QString name = fileNameOf(path);
     QFile file(path);
@@ -90,8 +90,6 @@ LineArray readLines(const QString& path, FileStamp* stamp)
     if (static_cast<quint64>(bytes.size()) >= 0xFFFFFFFFull)
         throw ModError(kErrOverflow, QStringLiteral("Overflow: %1 is larger than 4 GiB").arg(name));
     const std::string_view view(bytes.constData(), static_cast<size_t>(bytes.size()));
-    if (stamp)
-        *stamp = stampOf(view);
     LineScan scan = scanLines(view, name);
     const TextCodec codec = scan.ascii ? TextCodec::Utf8 : codecFor(view);
     return LineArray(bytes, std::move(scan.spans), codec);

@@ -22,9 +22,8 @@ std::vector<LineSpan> lineSpans(std::string_view bytes, const QString& fileName)
 // The same lines, each as its own string.
 std::vector<std::string> splitLines(std::string_view bytes, const QString& fileName);
 
-// Reads a whole file. Failures are errors naming the file and the reason. `stamp`, when
-// given, receives the stamp of the bytes read.
-LineArray readLines(const QString& path, FileStamp* stamp = nullptr);
+// Reads a whole file. Failures are errors naming the file and the reason.
+LineArray readLines(const QString& path);
 
 // Writes `bytes` to a temporary file beside `path` and renames it over `path`; on any
 // failure the old file is left as it was and an error names the file and the reason.

@@ -21,7 +21,8 @@ FindBox::FindBox(
     connect(rows_->model(), &QAbstractItemModel::modelReset, this, [this] {
         narrowedBy_.clear();
         hidden_.assign(static_cast<size_t>(rows_->model()->rowCount()), false);
-        narrow();
+        if (!text().isEmpty())
+            narrow();
     });
 }
 
