@@ -1,6 +1,8 @@
 // The line reader and writer: any bytes split into lines and written back give the same
 // bytes except that every line end becomes CR LF (a last line without one gets one); the
-// written form reads back as the same lines; shown text encodes back to the same bytes.
+// written form reads back as the same lines; shown text encodes back to the same bytes; a
+// line's fields hold no space and, joined by spaces, give the line again.
+#include "core/fields.h"
 #include "core/textcodec.h"
 #include "fuzzcheck.h"
 
@@ -45,6 +47,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         fuzz::check(line.find('\n') == std::string::npos, "a line holds a line feed");
         const auto again = encodeText(decodeText(line, array.codec()), array.codec());
         fuzz::check(again && *again == line, "shown text does not encode back to the line's bytes");
+        const auto fields = cutFields(line);
+        std::string joined;
+        for (size_t f = 0; f < fields.size(); ++f) {
+            fuzz::check(fields[f].find(' ') == std::string_view::npos, "a field holds a space");
+            joined.append(f == 0 ? "" : " ").append(fields[f]);
+        }
+        fuzz::check(joined == line, "the fields joined by spaces are not the line");
     }
     return 0;
 }

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
+#include <future>
 #include <optional>
 
 namespace mw {
@@ -113,26 +114,31 @@ ModuleCheck checkModule(const QString& folder)
     lists.factions = listOf(factions, factionEntries, QStringLiteral("faction list"), QStringLiteral("factions"));
     lists.templates = listOf(templates, check.templates, QStringLiteral("template list"), QStringLiteral("templates"));
 
+    // The files are checked apart, each into its own findings: the template and item files on
+    // a worker thread, the others here.
+    std::future<void> aside = std::async(std::launch::async, [&] {
+        if (templates) {
+            checkTemplateLines(*lines[kTemplates], lists, out[kTemplates]);
+            addReaderFailure(templates->error, out[kTemplates]);
+        }
+        if (items) {
+            checkCatalogLines(*lines[kItems], " itm_", 0, "item", out[kItems]);
+            addReaderFailure(items->error, out[kItems]);
+        }
+    });
     if (troops) {
         checkTroopLines(*lines[kTroops], *troops, lists, out[kTroops]);
         addReaderFailure(troops->error, out[kTroops]);
-    }
-    if (items) {
-        checkCatalogLines(*lines[kItems], " itm_", 0, "item", out[kItems]);
-        addReaderFailure(items->error, out[kItems]);
     }
     if (factions) {
         checkCatalogLines(*lines[kFactions], "0 fac_", 1, "faction", out[kFactions]);
         addReaderFailure(factions->error, out[kFactions]);
     }
-    if (templates) {
-        checkTemplateLines(*lines[kTemplates], lists, out[kTemplates]);
-        addReaderFailure(templates->error, out[kTemplates]);
-    }
     if (parties) {
         checkPartyLines(*lines[kParties], parties->generation, lists, out[kParties]);
         addReaderFailure(parties->error, out[kParties]);
     }
+    aside.get();
 
     for (FileFindings& file : out) {
         std::vector<Finding> found = file.take();

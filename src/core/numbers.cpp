@@ -67,9 +67,28 @@ bool hasFraction(std::string_view text)
 
 namespace {
 
+// A whole number of at most twelve digits with no sign but an optional "-", the common case,
+// which needs no rounding and stays under the cap below.
+std::optional<int64_t> plainWhole(std::string_view text)
+{
+    const size_t first = !text.empty() && text[0] == '-' ? 1 : 0;
+    if (first == text.size() || text.size() - first > 12)
+        return std::nullopt;
+    int64_t magnitude = 0;
+    for (size_t i = first; i < text.size(); ++i) {
+        const unsigned digit = static_cast<unsigned char>(text[i]) - unsigned { '0' };
+        if (digit > 9)
+            return std::nullopt;
+        magnitude = magnitude * 10 + digit;
+    }
+    return first ? -magnitude : magnitude;
+}
+
 // Rounds half to even; the magnitude is capped so that a huge text still overflows.
 int64_t roundedWhole(std::string_view text, const QString& where, const QString& range)
 {
+    if (const auto plain = plainWhole(text))
+        return *plain;
     const auto parts = splitDecimal(text);
     if (!parts)
         throwMismatch(text, where);
