@@ -102,15 +102,25 @@ int readModuleFile(
     return whole ? 0 : 1;
 }
 
-// The same for a file read ahead: `show` takes the file once it was read whole.
+// The same for a file read ahead: its lines go to `lines` once read whole, then `show` takes
+// what its reader made of them.
 template <typename Result, typename Show>
-int takeModuleFile(
-    MessageService& messages, const QString& name, FileRead<Result>& file, Show&& show, LoadedStamps& stamps)
+int takeModuleFile(MessageService& messages, const QString& name, FileRead<Result>& file, LineArray& lines, Show&& show,
+    LoadedStamps& stamps)
 {
     stamps.read(name, file.linesRead ? std::optional<QByteArray>(file.lines.bytes()) : std::nullopt);
     if (!file.found)
         return 1;
-    return runReported(messages, [&] { show(file); }) ? 0 : 1;
+    return runReported(messages,
+               [&] {
+                   if (file.linesRead)
+                       lines = std::move(file.lines);
+                   if (file.failure)
+                       std::rethrow_exception(file.failure);
+                   show(file.read);
+               })
+        ? 0
+        : 1;
 }
 
 // Shows what a reader collected, then stops on its failure.
@@ -175,14 +185,10 @@ int frmMusterwright::Read_Party_Templates(FileRead<TemplateFileRead>& file)
 {
     lists_.templateEntries.setStringList({});
     return takeModuleFile(
-        messages_, kTemplatesFile, file,
-        [&](FileRead<TemplateFileRead>& read) {
-            if (read.linesRead)
-                state_.PTLines = std::move(read.lines);
-            if (read.failure)
-                std::rethrow_exception(read.failure);
-            lists_.templateEntries.setEntries(read.read.entries);
-            finishRead(messages_, read.read);
+        messages_, kTemplatesFile, file, state_.PTLines,
+        [&](const TemplateFileRead& read) {
+            lists_.templateEntries.setEntries(read.entries);
+            finishRead(messages_, read);
         },
         loadedStamps_);
 }
@@ -191,15 +197,11 @@ int frmMusterwright::Read_Parties(FileRead<PartyFileRead>& file)
 {
     lists_.partyEntries.setStringList({});
     return takeModuleFile(
-        messages_, kPartiesFile, file,
-        [&](FileRead<PartyFileRead>& read) {
-            if (read.linesRead)
-                state_.PartyLines = std::move(read.lines);
-            if (read.failure)
-                std::rethrow_exception(read.failure);
-            state_.PartyGeneration = read.read.generation;
-            lists_.partyEntries.setEntries(read.read.entries);
-            finishRead(messages_, read.read);
+        messages_, kPartiesFile, file, state_.PartyLines,
+        [&](const PartyFileRead& read) {
+            state_.PartyGeneration = read.generation;
+            lists_.partyEntries.setEntries(read.entries);
+            finishRead(messages_, read);
         },
         loadedStamps_);
 }
