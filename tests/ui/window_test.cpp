@@ -273,3 +273,26 @@ TEST_F(WindowFlow, SettingsFileSetsTheDefaultFolder)
     EXPECT_EQ(user.text("txtFolder"), "/mods/last" + sep);
     EXPECT_EQ(said(), "");
 }
+
+// Two files are read on another thread, but what the readers say comes in the files' order.
+TEST_F(WindowFlow, ReadersSpeakInTheFilesOrder)
+{
+    const QString folder = makeModule("damaged", { .troops = 3, .templates = 3 }, { "parties.txt" });
+    const auto cut = [&](const char* name, int keep) { // keeps `keep` lines, the last one's first field
+        QFile file(folder + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QList<QByteArray> lines = file.readAll().split('\n').mid(0, keep);
+        file.close();
+        lines.last() = lines.last().left(lines.last().indexOf(' '));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(lines.join('\n'));
+    };
+    cut("troops.txt", 6);
+    cut("party_templates.txt", 5);
+    browseTo(folder);
+    EXPECT_EQ(said(),
+        "1 troops exist in this file but the summary row has 3 \r\nThis value will be updated when a new file is "
+        "saved.|unknown version , Varnholt version 0.90x will be used.|Error #9: Subscript out of range: line 5 "
+        "of party_templates.txt has 1 field, field 1 was asked for|Unable to open the following files in "
+            + folder.toStdString() + "\r\n\r\n  party_templates.txt\r\n  parties.txt");
+}
