@@ -47,21 +47,24 @@ void frmMusterwright::loadFolder(const QString& folder)
 
     // Until every reader has succeeded, what is in memory is not this folder's whole data.
     moduleComplete_ = false;
-    struct PartyFiles {
+    // item_kinds1.txt and party_templates.txt are read on a worker thread meanwhile, and
+    // parties.txt here after troops.txt; each is shown in its turn.
+    struct AsideFiles {
+        FileRead<CatalogRead> items;
         FileRead<TemplateFileRead> templates;
-        FileRead<PartyFileRead> parties;
     };
-    std::future<PartyFiles> partyFiles = std::async(std::launch::async, [folder = txtFolder->text()] {
-        return PartyFiles { readFileAhead<TemplateFileRead>(folder + kTemplatesFile, readTemplateFile),
-            readFileAhead<PartyFileRead>(folder + kPartiesFile, readPartyFile) };
+    std::future<AsideFiles> aside = std::async(std::launch::async, [folder] {
+        return AsideFiles { readFileAhead<CatalogRead>(folder + kItemsFile, readItemCatalog),
+            readFileAhead<TemplateFileRead>(folder + kTemplatesFile, readTemplateFile) };
     });
     std::array<bool, 5> failed {};
     failed[0] = Read_Troops() != 0;
-    failed[1] = Read_Items() != 0;
+    FileRead<PartyFileRead> parties = readFileAhead<PartyFileRead>(folder + kPartiesFile, readPartyFile);
+    AsideFiles files = aside.get();
+    failed[1] = Read_Items(files.items) != 0;
     failed[2] = Read_Factions() != 0;
-    PartyFiles read = partyFiles.get();
-    failed[3] = Read_Party_Templates(read.templates) != 0;
-    failed[4] = Read_Parties(read.parties) != 0;
+    failed[3] = Read_Party_Templates(files.templates) != 0;
+    failed[4] = Read_Parties(parties) != 0;
     loadedStamps_.stampInBackground();
     for (const Editor& editor : editors_) {
         if (editor.records)
@@ -102,25 +105,24 @@ int readModuleFile(
     return whole ? 0 : 1;
 }
 
-// The same for a file read ahead: its lines go to `lines` once read whole, then `show` takes
-// what its reader made of them.
+// The same for a file read ahead: its lines go to `lines`, when given, once read whole, then
+// `show` takes what its reader made of them.
 template <typename Result, typename Show>
-int takeModuleFile(MessageService& messages, const QString& name, FileRead<Result>& file, LineArray& lines, Show&& show,
-    LoadedStamps& stamps)
+int takeModuleFile(MessageService& messages, const QString& name, FileRead<Result>& file, Show&& show,
+    LineArray* lines = nullptr, LoadedStamps* stamps = nullptr)
 {
-    stamps.read(name, file.linesRead ? std::optional<QByteArray>(file.lines.bytes()) : std::nullopt);
+    if (stamps)
+        stamps->read(name, file.linesRead ? std::optional<QByteArray>(file.lines.bytes()) : std::nullopt);
     if (!file.found)
         return 1;
-    return runReported(messages,
-               [&] {
-                   if (file.linesRead)
-                       lines = std::move(file.lines);
-                   if (file.failure)
-                       std::rethrow_exception(file.failure);
-                   show(file.read);
-               })
-        ? 0
-        : 1;
+    const bool whole = runReported(messages, [&] {
+        if (lines && file.linesRead)
+            *lines = std::move(file.lines);
+        if (file.failure)
+            std::rethrow_exception(file.failure);
+        show(file.read);
+    });
+    return whole ? 0 : 1;
 }
 
 // Shows what a reader collected, then stops on its failure.
@@ -161,11 +163,10 @@ int frmMusterwright::Read_Troops()
         &loadedStamps_);
 }
 
-int frmMusterwright::Read_Items()
+int frmMusterwright::Read_Items(FileRead<CatalogRead>& file)
 {
     lists_.itemEntries.setStringList({});
-    return readModuleFile(messages_, txtFolder->text(), kItemsFile, [&](const LineArray& lines) {
-        const CatalogRead read = readItemCatalog(lines);
+    return takeModuleFile(messages_, kItemsFile, file, [&](const CatalogRead& read) {
         lists_.itemEntries.setEntries(read.entries);
         finishRead(messages_, read);
     });
@@ -185,25 +186,25 @@ int frmMusterwright::Read_Party_Templates(FileRead<TemplateFileRead>& file)
 {
     lists_.templateEntries.setStringList({});
     return takeModuleFile(
-        messages_, kTemplatesFile, file, state_.PTLines,
+        messages_, kTemplatesFile, file,
         [&](const TemplateFileRead& read) {
             lists_.templateEntries.setEntries(read.entries);
             finishRead(messages_, read);
         },
-        loadedStamps_);
+        &state_.PTLines, &loadedStamps_);
 }
 
 int frmMusterwright::Read_Parties(FileRead<PartyFileRead>& file)
 {
     lists_.partyEntries.setStringList({});
     return takeModuleFile(
-        messages_, kPartiesFile, file, state_.PartyLines,
+        messages_, kPartiesFile, file,
         [&](const PartyFileRead& read) {
             state_.PartyGeneration = read.generation;
             lists_.partyEntries.setEntries(read.entries);
             finishRead(messages_, read);
         },
-        loadedStamps_);
+        &state_.PartyLines, &loadedStamps_);
 }
 
 void frmMusterwright::Read_Musterwright_INI()

@@ -26,6 +26,7 @@ class PartiesPanel;
 class RecordPanel;
 class TemplatePanel;
 class TroopPanel;
+struct CatalogRead;
 struct PartyFileRead;
 struct TemplateFileRead;
 template <typename Result> struct FileRead;
@@ -46,11 +47,11 @@ public:
     // as Browse does once a folder was chosen.
     void loadFolder(const QString& folder);
 
+    // A load reads the files that are passed in beside the others (see loadFolder); these
+    // readers take what was read, in the files' fixed order.
     int Read_Troops();
-    int Read_Items();
+    int Read_Items(FileRead<CatalogRead>& file);
     int Read_Factions();
-    // The two party files are read on a worker thread during the three reads before them;
-    // these take what it read.
     int Read_Party_Templates(FileRead<TemplateFileRead>& file);
     int Read_Parties(FileRead<PartyFileRead>& file);
 
