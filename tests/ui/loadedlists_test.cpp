@@ -153,6 +153,10 @@ TEST_F(LoadedModule, KeepsEveryLineAndEntryAsTheFilesHaveThem)
         const PlainFile troops = plain("troops.txt"), templates = plain("party_templates.txt"),
                         parties = plain("parties.txt");
 
+        if (plan.templateLineTarget) { // as long as the format allows
+            EXPECT_EQ(templates.lines.size(), 32767u);
+            EXPECT_EQ(parties.lines.size(), 32767u);
+        }
         const auto& state = window.state();
         EXPECT_EQ(firstDifference(state.TroopLines.lines(), troops.lines), -1);
         EXPECT_EQ(firstDifference(state.PTLines.lines(), templates.lines), -1);
