@@ -39,11 +39,6 @@ QStringList itemsOf(const QComboBox* combo)
     return items;
 }
 
-QString entry(const EntryListModel& model, int k)
-{
-    return model.data(model.index(k)).toString();
-}
-
 QString summary(const QString& folder, const QString& rows)
 {
     return "The following files in " + folder + " were updated:\r\n\r\n" + rows;
@@ -62,11 +57,6 @@ TEST_F(WindowFlow, StartsOnTheInstructions)
     EXPECT_EQ(layout(user), "frmInstructions: cmdBrowse");
     EXPECT_EQ(user.text("txtFolder"), QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + sep);
     EXPECT_TRUE(user.find<QLineEdit>("txtFolder")->isReadOnly());
-    QStringList levels;
-    for (int i = 0; i <= 15; ++i)
-        levels << QString::number(i);
-    EXPECT_EQ(itemsOf(user.find<QComboBox>("cmbPTCourage")), levels);
-    EXPECT_EQ(itemsOf(user.find<QComboBox>("cmbPTAgressiveness")), levels);
     EXPECT_EQ(said(), "");
 
     const QString expected
@@ -190,29 +180,6 @@ TEST_F(WindowFlow, StaleLinesAreNeverSavedIntoAnotherFolder)
     browseTo(makeModule("third"));
     EXPECT_TRUE(user.find("cmdSave")->isEnabled());
     EXPECT_EQ(window.lists().troopEntries.rowCount(), 12);
-}
-
-TEST_F(WindowFlow, ASecondFolderReplacesEveryList)
-{
-    browseTo(makeModule(
-        "first", { .troops = 20, .items = 50, .factions = 8, .templates = 9, .parties = 9, .version = "0.95x" }));
-    const auto& l = window.lists();
-    EXPECT_EQ(entry(l.factionEntries, 0), "0 - No_Faction");
-    EXPECT_FALSE(user.find("txtFace1")->isEnabled());
-
-    browseTo(makeModule("second")); // 12 troops, 30 items, 5 factions, 6 templates, 6 parties, 0.90x
-    EXPECT_EQ(said(), "");
-    EXPECT_EQ(window.state().GameVersion, "0.90x");
-    EXPECT_TRUE(user.find("txtFace1")->isEnabled());
-    std::vector<int> counts;
-    for (const auto* model : { &l.troopEntries, &l.memberEntries, &l.upgradeEntries, &l.itemEntries, &l.factionEntries,
-             &l.templateEntries, &l.partyEntries })
-        counts.push_back(model->rowCount());
-    EXPECT_EQ(counts, std::vector<int>({ 12, 12, 12, 29, 6, 6, 6 }));
-    EXPECT_EQ(entry(l.factionEntries, 0), "0 - Player_Faction");
-    EXPECT_EQ(entry(l.memberEntries, 0), "0 - None");
-    EXPECT_EQ(user.find<QComboBox>("cmbPTTroops", 5)->count(), 12);
-    EXPECT_EQ(user.find<QComboBox>("cmbPTemplates")->count(), 6);
 }
 
 TEST_F(WindowFlow, SaveRewritesWithCrLfAndReportsTheLines)
