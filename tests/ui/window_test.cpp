@@ -141,6 +141,10 @@ TEST_F(WindowFlow, AWholeFolderLoadsSilentlyThenPanelsSwitchAndCancelKeepsIt)
         EXPECT_EQ(window.lists().partyEntries.rowCount(), parties);
         EXPECT_EQ(said(), "");
     }
+
+    // The command line's --panel chooses a file without the list; its panel shows all the same.
+    ASSERT_TRUE(window.chooseFile("party_templates.txt"));
+    EXPECT_EQ(layout(user), "frmParty_Templates" + kAllEnabled);
 }
 
 TEST_F(WindowFlow, MissingFilesAreNamedInOrder)
