@@ -222,19 +222,6 @@ TEST(RoundTrip, NoChangeUpdatesOfEveryRecord)
         SCOPED_TRACE(n);
         RoundTrip(plan(n), tally).run();
     }
-    // MW_ROUNDTRIP_LARGE=<troops>: also the newer module of that many troops, as long as
-    // the file format lets the other files grow.
-    if (const int troops = qEnvironmentVariableIntValue("MW_ROUNDTRIP_LARGE"); troops > 0) {
-        mwgen::ModuleSpec large;
-        large.newer = true;
-        large.troops = troops;
-        large.linesPerTroop = 6;
-        large.items = 4000;
-        large.factions = 200;
-        large.templateLineTarget = 32767;
-        large.partyLineTarget = 32767;
-        RoundTrip(large, tally).run();
-    }
     QTextStream(stdout) << QStringLiteral("round trip: %1 modules, %2 lines, %3 updates, %4 refusals, %5 mismatches\n")
                                .arg(tally.modules)
                                .arg(tally.lines)

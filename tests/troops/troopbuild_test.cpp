@@ -1,6 +1,9 @@
-// The troop record rebuild: flag words, record lines, inventory slots, skill words, faces,
-// entry texts and refusals.
+// The troop record rebuild: flag words, record lines, inventory slots, faces, entry texts
+// and refusals; the skill box check at its edges. Skill words and whole face codes are
+// written in the troop flow (tests/ui/troop_flow_test.cpp), which also compares the other
+// boxes' checks and the undead warning, and checked against the display by the round trip.
 #include "troops/troopbuild.h"
+#include "troops/troopchecks.h"
 
 #include "troopfixture.h"
 
@@ -56,7 +59,7 @@ TEST(TroopRebuild, WritesTheRecordLinesAndEntries)
     values.upgradeA = 1;
     values.upgradeB = -1;
     values.inventory = { "5 - Spear  (itm_spear)", "12 - Cap  (itm_cap)", "5 - Spear  (itm_spear)" };
-    values.face1 = "0x" + QString(31, '0') + "1";
+    values.face1 = "0x12"; // a short text is the code's first digits
     const TroopRebuilt rebuild = rebuildHeld(troopModule(troopFile(numberedTroops(3)), 7, "0.90x"), 2, values);
     std::string inventory = "  5 0 12 0 5 0 ", full = "  ";
     for (int k = 0; k < 64; ++k) {
@@ -64,7 +67,7 @@ TEST(TroopRebuild, WritesTheRecordLinesAndEntries)
         full += "9 0 ";
     }
     const std::vector<ReplacedLine> expected { { 17, "trp_footman Pikeman Footmen 0 77 88 4 1 -1" }, { 18, inventory },
-        { 19, "  7 8 9 10 4" }, { 20, " 40 41 42 43 44 45 46" }, { 21, "0 0 0 0 0 0" }, { 22, "  0 1 0 0 " } };
+        { 19, "  7 8 9 10 4" }, { 20, " 40 41 42 43 44 45 46" }, { 21, "0 0 0 0 0 0" }, { 22, "  18 0 0 0 " } };
     EXPECT_EQ(rebuild.lines, expected);
     EXPECT_EQ(rebuild.troopEntry, "2 - Pikeman (trp_footman)"); // the other texts: the panel tests
 
@@ -74,25 +77,6 @@ TEST(TroopRebuild, WritesTheRecordLinesAndEntries)
     EXPECT_EQ(newer.lines.back().line, 14);
     values.inventory = QStringList(64, "9 - Club  (itm_club)");
     EXPECT_EQ(rebuildHeld(troopModule(twoWith("0"), 7, "0.90x"), 1, values).lines.at(1).bytes, full);
-}
-
-TEST(TroopRebuild, PacksSkillsAndFaces)
-{
-    // Skill boxes 0-3: Persuasion, Prisoner Mgmt, Leadership, Trade; 4 Tactics; 12 Horse Arch;
-    // 18 Riding; 22 Power Draw.
-    const std::vector<std::pair<std::vector<std::pair<size_t, QString>>, std::string>> cases { { {}, "0 0 0 0 0 0" },
-        { { { 0, "10" }, { 1, "1" }, { 2, "3" }, { 3, "3" } }, "2684354867 0 0 0 0 0" },
-        { { { 4, "1" }, { 12, "9" }, { 18, "10" }, { 22, "1" } }, "0 268435456 2415919104 10 16 0" } };
-    for (const auto& [set, line] : cases) {
-        std::array<QString, kSkillBoxes.size()> skills;
-        skills.fill("0");
-        for (const auto& [box, text] : set)
-            skills[box] = text;
-        EXPECT_EQ(skillLine(skills), line);
-    }
-    EXPECT_EQ(faceLine("0xffffffffffffffff00000000000000ff", "0x0000000000001000" + QString(16, '0')),
-        "  18446744073709551615 255 4096 0 ");
-    EXPECT_EQ(faceLine("0x12", ""), "  18 0 0 0 ");
 }
 
 TEST(TroopRebuild, RefusesWithoutMakingAnyLine)
@@ -133,6 +117,18 @@ TEST(TroopRebuild, RefusesWithoutMakingAnyLine)
     latinName.name1 = QString::fromUtf8("Arch\u00e9r");
     EXPECT_EQ(rebuildHeld(troopModule(latin, 7, "0.90x"), 1, latinName).lines.at(0).bytes,
         "trp_footman Arch\xe9r Footmen 0 77 88 1 0 0");
+}
+
+TEST(TroopChecks, SkillBoxesTakeNumbersFrom0To10)
+{
+    const Message refused { "Skill value must be between 0 and 10", MessageIcon::Critical };
+    for (const QString text : { "10", "0", "7.5", "11", "-1", "10.01", "x" }) {
+        SCOPED_TRACE(text.toStdString());
+        const bool passes = text == "10" || text == "0" || text == "7.5";
+        const SkillCheck check = checkSkillText(text);
+        EXPECT_EQ(check.text, text);
+        EXPECT_EQ(check.message, passes ? std::nullopt : std::optional<Message>(refused));
+    }
 }
 
 } // namespace

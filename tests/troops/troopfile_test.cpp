@@ -1,5 +1,6 @@
-// The troops.txt reader: version and record length, entries, summary row, failures and
-// the irregular-file warning.
+// The troops.txt reader: version and record length, summary row, failures and the
+// irregular-file warning. The entries of the three lists are compared with the file's own
+// lines in tests/ui/loadedlists_test.cpp.
 #include "troops/troopfile.h"
 
 #include "troopfixture.h"
@@ -48,18 +49,6 @@ TEST(TroopFileRead, ChecksAndCorrectsTheSummaryRow)
     }
     const TroopFileRead none = readTroopFile(LineArray({ "head", "0 " }, TextCodec::Utf8), 0);
     EXPECT_FALSE(none.summaryRow || !none.messages.empty() || !none.troopEntries.isEmpty());
-}
-
-TEST(TroopFileRead, MakesTheEntriesOfTheThreeLists)
-{
-    auto records = numberedTroops(3);
-    records[2].name = "Sold\xe9r";
-    const TroopFileRead read = readTroopFile(troopFile(records, false, 7, TextCodec::Latin1), 0);
-    const QString soldier = QString::fromUtf8("2 - Sold\u00e9r");
-    EXPECT_EQ(read.troopEntries.texts(),
-        QStringList({ "0 - Troop0 (trp_t0)", "1 - Troop1 (trp_t1)", soldier + " (trp_t2)" }));
-    EXPECT_EQ(read.memberEntries.texts(), QStringList({ "0 - None", "1 - Troop1 (trp_t1)", soldier + " (trp_t2)" }));
-    EXPECT_EQ(read.upgradeEntries.texts(), QStringList({ "0 - None", "1 - Troop1", soldier }));
 }
 
 TEST(TroopFileRead, FailuresKeepTheEntriesMadeSoFar)

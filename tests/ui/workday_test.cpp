@@ -74,7 +74,6 @@ using WorkdayTest = WindowTest;
 TEST_F(WorkdayTest, FindBoxesHideRowsThatKeepTheirPositions)
 {
     const QString folder = makeModule("find", { .troops = 20 });
-    const auto before = written(folder);
     open(folder, "troops.txt", -1);
     auto* list = user.find<QListView>("ListTroops");
     const QStringList entries = window.lists().troopEntries.stringList();
@@ -88,7 +87,7 @@ TEST_F(WorkdayTest, FindBoxesHideRowsThatKeepTheirPositions)
     EXPECT_EQ(shownRows(list), std::vector<int> { k });
     EXPECT_EQ(list->model()->rowCount(), 20);
 
-    // The row shown alone is still record k: its click shows troop k, Update writes its lines.
+    // The row shown alone is still record k: its click shows troop k, Update renames entry k.
     user.clickRow("ListTroops", k);
     EXPECT_EQ(user.text("txtID"), idOf(entries[k]));
     user.click("txtName1");
@@ -97,11 +96,6 @@ TEST_F(WorkdayTest, FindBoxesHideRowsThatKeepTheirPositions)
     user.press(Qt::Key_Return, Qt::ControlModifier); // Update, after the name box's check
     EXPECT_EQ(window.lists().troopEntries.stringList()[k],
         QString::number(k) + " - Found_Again (" + user.text("txtID") + ")");
-    user.click("cmdSave");
-    const auto [first, last] = changedSpan(before.at("troops.txt"), written(folder).at("troops.txt"));
-    const size_t start = 3 + 7 * static_cast<size_t>(k);
-    EXPECT_EQ(first, start); // the record's first line, and none outside the record
-    EXPECT_LT(last, start + 7);
 
     // Other text in its place; Escape shows every row; Down goes to the first shown row.
     user.click("txtFindTroop");
