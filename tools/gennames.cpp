@@ -34,13 +34,19 @@ std::string NameMaker::word()
 
 std::string NameMaker::next()
 {
+    // Two words, the second drawn first (the order every module made so far was drawn in),
+    // written out so that no compiler's order of evaluation changes the names.
+    const auto twoWords = [this] {
+        const std::string second = word();
+        return word() + "_" + second;
+    };
     // Collisions are rare (over 300,000 pairs); after a few the serial number settles it.
     for (int attempt = 0; attempt < 8; ++attempt) {
-        std::string name = word() + "_" + word();
+        std::string name = twoWords();
         if (used_.insert(name).second)
             return name;
     }
-    std::string name = word() + "_" + word() + std::to_string(++serial_);
+    std::string name = twoWords() + std::to_string(++serial_);
     used_.insert(name);
     return name;
 }

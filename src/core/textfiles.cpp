@@ -126,9 +126,4 @@ void writeFileAtomically(const QString& path, std::string_view bytes)
             QStringLiteral("Cannot write %1: %2; the file was left as it was").arg(path, file.errorString()));
 }
 
-void writeLines(const QString& path, const LineArray& lines)
-{
-    writeFileAtomically(path, lines.serialised());
-}
-
 } // namespace mw

@@ -29,6 +29,4 @@ LineArray readLines(const QString& path);
 // failure the old file is left as it was and an error names the file and the reason.
 void writeFileAtomically(const QString& path, std::string_view bytes);
 
-void writeLines(const QString& path, const LineArray& lines);
-
 } // namespace mw
