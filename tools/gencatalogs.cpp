@@ -6,15 +6,6 @@
 
 namespace mwgen {
 
-namespace {
-
-std::string displayName(const ModuleSpec& plan, int index, const std::string& name)
-{
-    return plan.latin1Names && index % 4 == 1 ? withLatin1Byte(name) : name;
-}
-
-} // namespace
-
 std::string makeItems(const ModuleSpec& plan)
 {
     const int items = countOf(plan.items);

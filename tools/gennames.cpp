@@ -1,6 +1,8 @@
 // Invented names built from syllables.
 #include "gennames.h"
 
+#include "modulegen.h"
+
 #include <array>
 #include <string_view>
 
@@ -86,6 +88,11 @@ std::string withLatin1Byte(std::string name)
     }
     name += static_cast<char>(0xE9);
     return name;
+}
+
+std::string displayName(const ModuleSpec& plan, int index, const std::string& name)
+{
+    return plan.latin1Names && index % 4 == 1 ? withLatin1Byte(name) : name;
 }
 
 } // namespace mwgen

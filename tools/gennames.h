@@ -34,4 +34,9 @@ std::string identifierFor(const std::string& name);
 // the text is not valid UTF-8; a name without a vowel gets the byte appended.
 std::string withLatin1Byte(std::string name);
 
+struct ModuleSpec;
+// The name as record `index` shows it: with a Latin-1 byte in every fourth record when the
+// plan asks for Latin-1 names.
+std::string displayName(const ModuleSpec& plan, int index, const std::string& name);
+
 } // namespace mwgen

@@ -18,11 +18,6 @@ bool cutShort(const ModuleSpec& plan, int k)
     return plan.shortLines && k % 3 == 1;
 }
 
-std::string displayName(const ModuleSpec& plan, int k, const std::string& name)
-{
-    return plan.latin1Names && k % 4 == 1 ? withLatin1Byte(name) : name;
-}
-
 // The first `count` single-space fields of a line, without a space after the last.
 std::string firstFields(const std::string& line, int count)
 {

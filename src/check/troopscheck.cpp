@@ -19,7 +19,7 @@ QString latin(std::string_view text)
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString quoted(std::string_view text)
+QString inQuotes(std::string_view text)
 {
     return QLatin1Char('"') + latin(text) + QLatin1Char('"');
 }
@@ -31,9 +31,9 @@ void checkHeadLines(const LineArray& lines, const TroopFileRead& read, int troop
     else if (read.summaryRow)
         out.add(2, 0, kSummaryRow,
             QStringLiteral("the summary row is %1, but the file holds %2 troops: it should be %3")
-                .arg(quoted(lines.line(2)))
+                .arg(inQuotes(lines.line(2)))
                 .arg(troops)
-                .arg(quoted(*read.summaryRow)));
+                .arg(inQuotes(*read.summaryRow)));
     if (lines.count() >= 8) {
         const std::string_view line8 = lines.line(8);
         const auto fields = std::count(line8.begin(), line8.end(), ' ') + 1;
@@ -233,7 +233,7 @@ QString laterGenerationFinding(const LineArray& lines)
 {
     return QStringLiteral("the head %1 names a later generation of the file than the editor knows: it reads the "
                           "file in the older layout and refuses to write it")
-        .arg(quoted(lines.line(1)));
+        .arg(inQuotes(lines.line(1)));
 }
 
 } // namespace mw

@@ -16,7 +16,6 @@
 namespace mw {
 namespace {
 
-const QString& kFile = kTroopsFile;
 const QString kNotUpdated = QStringLiteral("; the troop was not updated.");
 
 Message refusal(const QString& text)
@@ -130,12 +129,12 @@ namespace {
 // The refusal of a record that is not where the arithmetic puts it.
 std::optional<Message> misplacedRecord(const LineArray& lines, int index, int start, int linesPerTroop)
 {
-    if (!startsWith(lines.at(start, kFile), "trp_"))
+    if (!startsWith(lines.at(start, kTroopsFile), "trp_"))
         return refusal(QStringLiteral("The record of troop %1 should begin at line %2 of %3, but that line "
                                       "does not begin with \"trp_\"")
                            .arg(index)
                            .arg(start)
-                           .arg(kFile));
+                           .arg(kTroopsFile));
     // In a file of irregular records the line may begin another troop's record: writing
     // there would overwrite that troop.
     const int troopThere = troopLinesBefore(lines, start);
@@ -144,17 +143,17 @@ std::optional<Message> misplacedRecord(const LineArray& lines, int index, int st
                                       "begins the record of troop %4")
                            .arg(index)
                            .arg(start)
-                           .arg(kFile)
+                           .arg(kTroopsFile)
                            .arg(troopThere));
     // A record a line short ends inside the next troop's record.
     for (int line = start + 1; line < start + linesPerTroop && lines.has(line); ++line) {
-        if (startsWith(lines.at(line, kFile), "trp_"))
+        if (startsWith(lines.at(line, kTroopsFile), "trp_"))
             return refusal(QStringLiteral("The record of troop %1 should take lines %2 to %3 of %4, but line %5 "
                                           "begins another troop's record")
                                .arg(index)
                                .arg(start)
                                .arg(start + linesPerTroop - 1)
-                               .arg(kFile)
+                               .arg(kTroopsFile)
                                .arg(line));
     }
     return std::nullopt;
@@ -215,7 +214,7 @@ std::optional<Message> makeRecordLines(const TroopInput& values, TextCodec codec
         proficiencies.push_back(encode(values.proficiencies[k], captionText(kProficiencyBoxes[k].caption)));
     if (const auto& failure = encode.failure())
         return refusal(QStringLiteral("The text in %1 holds a character that %2 cannot store in its encoding")
-                           .arg(failure->box, kFile));
+                           .arg(failure->box, kTroopsFile));
     result.lines = { { 0, line1 }, { 1, inventoryLine(itemNumbers, modifiers) }, { 2, joined("  ", attributes) },
         { 3, joined(" ", proficiencies) },
         { 4, layout.keepsSkillTail ? skillLineKeepingTail(values.skills, skills) : skillLine(values.skills) } };
@@ -229,7 +228,7 @@ void rebuildRecord(const TroopInput& values, const ModuleState& module, int inde
     const int start = recordStart(index, module.LinesPerTroop);
     const bool writesFaces = module.GameVersion == QStringLiteral("0.90x");
     if (module.TroopGeneration == FileGeneration::Later) {
-        result.outcome.refusal = refusal(laterGenerationText(kFile, lines));
+        result.outcome.refusal = refusal(laterGenerationText(kTroopsFile, lines));
         return;
     }
     if (values.inventory.size() > kMaxInventory) {
@@ -245,13 +244,13 @@ void rebuildRecord(const TroopInput& values, const ModuleState& module, int inde
     }
     if ((result.outcome.refusal = misplacedRecord(lines, index, start, module.LinesPerTroop)))
         return;
-    lines.at(start + (writesFaces ? 5 : 4), kFile); // the whole record must lie within the file
+    lines.at(start + (writesFaces ? 5 : 4), kTroopsFile); // the whole record must lie within the file
 
-    const auto fields = cutFields(lines.at(start, kFile));
+    const auto fields = cutFields(lines.at(start, kTroopsFile));
     int lastRead = layout.flags; // the flag word and the kept fields are read
     for (int kept : layout.kept)
         lastRead = std::max(lastRead, kept);
-    fieldAt(fields, lastRead, start, kFile);
+    fieldAt(fields, lastRead, start, kTroopsFile);
     const std::string_view flagText = fields[static_cast<size_t>(layout.flags)];
     const auto flags = storableFlagWord(flagText);
     if (!flags) {
@@ -260,14 +259,14 @@ void rebuildRecord(const TroopInput& values, const ModuleState& module, int inde
                                              .arg(quoteForError(flagText))
                                              .arg(layout.flags)
                                              .arg(start)
-                                             .arg(kFile));
+                                             .arg(kTroopsFile));
         return;
     }
     if ((result.outcome.refusal = unstorableSkill(values)))
         return;
 
     if ((result.outcome.refusal
-            = makeRecordLines(values, lines.codec(), layout, fields, *flags, lines.at(start + 4, kFile), result)))
+            = makeRecordLines(values, lines.codec(), layout, fields, *flags, lines.at(start + 4, kTroopsFile), result)))
         return;
     for (auto& line : result.lines)
         line.line += start;

@@ -11,11 +11,9 @@
 namespace mw {
 namespace {
 
-const QString& kFile = kTroopsFile;
-
 QString lineWhere(int line)
 {
-    return QStringLiteral("line %1 of %2").arg(line).arg(kFile);
+    return QStringLiteral("line %1 of %2").arg(line).arg(kTroopsFile);
 }
 
 std::optional<QString> versionOfLine8(std::string_view line, std::vector<Message>& messages)
@@ -83,7 +81,7 @@ std::optional<Message> irregularRecordsWarning(const std::vector<int>& troopLine
     if (!misplaced.empty())
         return Message { QStringLiteral("%1 has records that are not where their troop number puts them (%2). "
                                         "Such troops cannot be updated; check the file's record lengths.")
-                             .arg(kFile, troopList(misplaced)),
+                             .arg(kTroopsFile, troopList(misplaced)),
             MessageIcon::Warning };
     if (linesPerTroop != 6 && linesPerTroop != 7)
         return std::nullopt; // no record length known yet: only troop 0's place can be checked
@@ -94,7 +92,7 @@ std::optional<Message> irregularRecordsWarning(const std::vector<int>& troopLine
         return std::nullopt;
     return Message { QStringLiteral("%1 has %2 lines, but %3 troops of %4 lines each take %5. "
                                     "Check the file's record lengths.")
-                         .arg(kFile)
+                         .arg(kTroopsFile)
                          .arg(lineCount)
                          .arg(troops)
                          .arg(linesPerTroop)
@@ -163,12 +161,12 @@ TroopFileRead readTroopFile(const LineArray& lines, int previousLinesPerTroop)
         }
         if (lines.count() > kMaxLines)
             throw ModError(
-                kErrOverflow, QStringLiteral("Overflow: %1 has more than %2 lines").arg(kFile).arg(kMaxLines));
+                kErrOverflow, QStringLiteral("Overflow: %1 has more than %2 lines").arg(kTroopsFile).arg(kMaxLines));
         if (lines.count() < 2)
             throw ModError(kErrSubscript,
                 QStringLiteral("Subscript out of range: %1 has %2 line(s); line 2, the "
                                "summary row, is missing")
-                    .arg(kFile)
+                    .arg(kTroopsFile)
                     .arg(lines.count()));
     } catch (const ModError& error) {
         read.error = error;

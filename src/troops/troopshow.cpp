@@ -10,24 +10,25 @@
 namespace mw {
 namespace {
 
-const QString& kFile = kTroopsFile;
-
 // One record line cut into fields, with errors that name the line and field.
 class RecordLine {
 public:
     RecordLine(const LineArray& lines, int lineNumber)
         : number_(lineNumber)
-        , fields_(cutFields(lines.at(lineNumber, kFile)))
+        , fields_(cutFields(lines.at(lineNumber, kTroopsFile)))
         , codec_(lines.codec())
     {
     }
 
     size_t size() const { return fields_.size(); }
 
-    std::string_view field(size_t i) const { return fieldAt(fields_, static_cast<int>(i), number_, kFile); }
+    std::string_view field(size_t i) const { return fieldAt(fields_, static_cast<int>(i), number_, kTroopsFile); }
 
     QString text(size_t i) const { return decodeText(field(i), codec_); }
-    QString where(size_t i) const { return QStringLiteral("field %1 of line %2 of %3").arg(i).arg(number_).arg(kFile); }
+    QString where(size_t i) const
+    {
+        return QStringLiteral("field %1 of line %2 of %3").arg(i).arg(number_).arg(kTroopsFile);
+    }
 
 private:
     int number_;

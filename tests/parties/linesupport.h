@@ -18,6 +18,8 @@
 
 namespace mw::test {
 
+constexpr int kFactions = 10; // the factions a shown template or party may name
+
 inline LineArray withHeader(std::initializer_list<std::string> records, TextCodec codec = TextCodec::Utf8)
 {
     std::vector<std::string> lines = { "fileformat 1", "12" };

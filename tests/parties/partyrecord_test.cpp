@@ -16,7 +16,6 @@ using namespace mw::test;
 namespace {
 
 constexpr int kTemplates = 5;
-constexpr int kFactions = 10;
 const PartyInput kInput { "p_new", "New_Name", "4", 3, 7, { 0, {} } };
 const std::string kNewerLine = " 1 0 2 p_main_party Main_Party 1048576 4 1 3 0 0.5 -7 ";
 const std::string kDescribedLine = " 1 0 p_main_party Main_Party 1048576 4 1 3 0 0.5 -7 ";

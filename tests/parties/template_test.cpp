@@ -14,7 +14,6 @@ using namespace mw::test;
 
 namespace {
 
-constexpr int kFactions = 10;
 constexpr int kTroops = 20;
 const MemberSlot kEmpty { 0, "0", "0", false };
 
