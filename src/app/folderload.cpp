@@ -9,6 +9,7 @@
 #include "app/readahead.h"
 #include "app/shelltexts.h"
 #include "catalog/catalogs.h"
+#include "core/aside.h"
 #include "core/modulefiles.h"
 #include "core/textfiles.h"
 #include "parties/partyfile.h"
@@ -53,7 +54,7 @@ void frmMusterwright::loadFolder(const QString& folder)
         FileRead<CatalogRead> items;
         FileRead<TemplateFileRead> templates;
     };
-    std::future<AsideFiles> aside = std::async(std::launch::async, [folder] {
+    std::future<AsideFiles> aside = runAside([folder] {
         return AsideFiles { readFileAhead<CatalogRead>(folder + kItemsFile, readItemCatalog),
             readFileAhead<TemplateFileRead>(folder + kTemplatesFile, readTemplateFile) };
     });

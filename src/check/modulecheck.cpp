@@ -1,6 +1,7 @@
 // Reading the five files as the editor's folder load does, then checking each of them
 // against the lists the others make.
 #include "check/modulecheck.h"
+#include "core/aside.h"
 
 #include "catalog/catalogs.h"
 #include "check/filechecks.h"
@@ -116,7 +117,7 @@ ModuleCheck checkModule(const QString& folder)
 
     // The files are checked apart, each into its own findings: the template and item files on
     // a worker thread, the others here.
-    std::future<void> aside = std::async(std::launch::async, [&] {
+    std::future<void> aside = runAside([&] {
         if (templates) {
             checkTemplateLines(*lines[kTemplates], lists, out[kTemplates]);
             addReaderFailure(templates->error, out[kTemplates]);

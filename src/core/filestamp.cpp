@@ -4,6 +4,8 @@
 // took about 8 ms.
 #include "core/filestamp.h"
 
+#include "core/aside.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -40,7 +42,7 @@ void LoadedStamps::read(const QString& name, std::optional<QByteArray> bytes)
 void LoadedStamps::stampInBackground()
 {
     settle();
-    pending_ = std::async(std::launch::async, [read = std::move(read_)] {
+    pending_ = runAside([read = std::move(read_)] {
         std::map<QString, FileStamp> stamps;
         for (const auto& [name, bytes] : read)
             stamps[name] = bytes ? stampOf(std::string_view(bytes->constData(), static_cast<size_t>(bytes->size())))
