@@ -1,10 +1,10 @@
 // Reading the five files as the editor's folder load does, then checking each of them
 // against the lists the others make.
 #include "check/modulecheck.h"
-#include "core/aside.h"
 
 #include "catalog/catalogs.h"
 #include "check/filechecks.h"
+#include "core/aside.h"
 #include "core/errors.h"
 #include "core/modulefiles.h"
 #include "core/textfiles.h"
