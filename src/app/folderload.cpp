@@ -86,28 +86,10 @@ void frmMusterwright::loadFolder(const QString& folder)
 
 namespace {
 
-// One reader over the folder's file `name`: 1 when the file is missing or reading it failed
-// (the failure is reported), 0 when `read` got through the whole file. `stamps`, when given,
-// receives the bytes read, before any change in memory.
-template <typename Read>
-int readModuleFile(
-    MessageService& messages, const QString& folder, const QString& name, Read&& read, LoadedStamps* stamps = nullptr)
-{
-    const QString path = folder + name;
-    std::optional<QByteArray> bytes;
-    const bool found = fileExists(path);
-    const bool whole = found && runReported(messages, [&] {
-        LineArray lines = readLines(path);
-        bytes = lines.bytes();
-        read(std::move(lines));
-    });
-    if (stamps)
-        stamps->read(name, std::move(bytes));
-    return whole ? 0 : 1;
-}
-
-// The same for a file read ahead: its lines go to `lines`, when given, once read whole, then
-// `show` takes what its reader made of them.
+// Takes a module file read by readFileAhead, here or on a worker thread: 1 when the file is
+// missing or reading it failed (the failure is reported), 0 when its reader got through it.
+// Its lines go to `lines`, when given, once read whole, then `show` takes what the reader
+// made of them; `stamps`, when given, receives the bytes read, before any change in memory.
 template <typename Result, typename Show>
 int takeModuleFile(MessageService& messages, const QString& name, FileRead<Result>& file, Show&& show,
     LineArray* lines = nullptr, LoadedStamps* stamps = nullptr)
@@ -142,11 +124,11 @@ int frmMusterwright::Read_Troops()
     lists_.troopEntries.setStringList({});
     lists_.memberEntries.setStringList({});
     lists_.upgradeEntries.setStringList({});
-    return readModuleFile(
-        messages_, txtFolder->text(), kTroopsFile,
-        [&](LineArray lines) {
-            state_.TroopLines = std::move(lines);
-            const TroopFileRead read = readTroopFile(state_.TroopLines, state_.LinesPerTroop);
+    FileRead<TroopFileRead> file = readFileAhead<TroopFileRead>(txtFolder->text() + kTroopsFile,
+        [&](const LineArray& lines) { return readTroopFile(lines, state_.LinesPerTroop); });
+    return takeModuleFile(
+        messages_, kTroopsFile, file,
+        [&](const TroopFileRead& read) {
             state_.TroopGeneration = read.generation;
             if (read.gameVersion) {
                 state_.GameVersion = *read.gameVersion;
@@ -161,7 +143,7 @@ int frmMusterwright::Read_Troops()
                 state_.TroopLines.set(2, *read.summaryRow, kTroopsFile);
             finishRead(messages_, read);
         },
-        &loadedStamps_);
+        &state_.TroopLines, &loadedStamps_);
 }
 
 int frmMusterwright::Read_Items(FileRead<CatalogRead>& file)
@@ -176,8 +158,9 @@ int frmMusterwright::Read_Items(FileRead<CatalogRead>& file)
 int frmMusterwright::Read_Factions()
 {
     lists_.factionEntries.setStringList({});
-    return readModuleFile(messages_, txtFolder->text(), kFactionsFile, [&](const LineArray& lines) {
-        const CatalogRead read = readFactionCatalog(lines, state_.GameVersion);
+    FileRead<CatalogRead> file = readFileAhead<CatalogRead>(txtFolder->text() + kFactionsFile,
+        [&](const LineArray& lines) { return readFactionCatalog(lines, state_.GameVersion); });
+    return takeModuleFile(messages_, kFactionsFile, file, [&](const CatalogRead& read) {
         lists_.factionEntries.setEntries(read.entries);
         finishRead(messages_, read);
     });

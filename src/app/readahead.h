@@ -1,7 +1,7 @@
-// A module file read, and its reader run over it, on a worker thread while the window reads
-// the other files. What it read, or what stopped it, is taken back on the window's thread
-// in the readers' fixed order, so a load shows the same lists and reports the same messages
-// as one that read every file in turn.
+// A module file read, and its reader run over it, with what stopped either kept rather than
+// thrown: a load runs some of these on a worker thread while the window reads the other
+// files, and takes every one back on the window's thread in the readers' fixed order, so it
+// shows the same lists and reports the same messages as one that read every file in turn.
 #pragma once
 
 #include "core/textfiles.h"
